@@ -1,0 +1,16 @@
+// Output file names built from the `Filename Mask` setting, and the same
+// placeholder filling for watermark texts.
+#pragma once
+#include <string>
+
+// The output file name (without folder) for the current job.
+std::string outputName();
+
+// The watermark text with the name placeholders filled in; its own letter
+// case is kept.
+std::string substitutePlaceholders(const std::string& text);
+
+// A fresh name for the writer to write under before the file gets its real
+// name: "zorvane", the local date as letters, five random letters, the
+// output extension.
+std::string temporaryName();

@@ -1,0 +1,58 @@
+#include "engine/pipeline.h"
+
+#include <unistd.h>
+
+#include "batch/job_state.h"
+#include "engine/loader.h"
+#include "engine/name_mask.h"
+#include "engine/pcx_writer.h"
+#include "engine/stages.h"
+#include "platform/files.h"
+#include "settings/settings.h"
+
+bool convertFile() {
+  Image image = loadJpeg(job.inputPath);
+  if (!image) return false;
+  job.sourceBitDepth = static_cast<int32_t>(FreeImage_GetBPP(image.get()));
+  int width = static_cast<int>(FreeImage_GetWidth(image.get()));
+  int height = static_cast<int>(FreeImage_GetHeight(image.get()));
+  if (width == 0 || height == 0) return false;
+
+  image = rotateStage(std::move(image));
+  // The resize works from the size the rotation left.
+  if (image) {
+    width = static_cast<int>(FreeImage_GetWidth(image.get()));
+    height = static_cast<int>(FreeImage_GetHeight(image.get()));
+  }
+  image = resizeStage(std::move(image), width, height);
+  if (image) {
+    width = static_cast<int>(FreeImage_GetWidth(image.get()));
+    height = static_cast<int>(FreeImage_GetHeight(image.get()));
+    flipStage(image.get());
+  }
+  image = colourStage(std::move(image));
+  image = greyscaleStage(std::move(image));
+  image = thresholdStage(std::move(image));
+  image = ditherStage(std::move(image));
+  // The frame paints over the picture and never changes its size, so the
+  // watermark is placed within the same width and height.
+  image = frameStage(std::move(image), width, height);
+  image = watermarkStage(std::move(image), width, height);
+  image = bitDepthStage(std::move(image));
+  if (!image || FreeImage_GetWidth(image.get()) == 0 || FreeImage_GetHeight(image.get()) == 0) return false;
+
+  job.resultWidth = static_cast<int32_t>(FreeImage_GetWidth(image.get()));
+  job.resultHeight = static_cast<int32_t>(FreeImage_GetHeight(image.get()));
+  std::string folder = job.outputFolder + (settings.keepSubfolders ? job.subFolderText : "");
+  job.outputPath = folder + outputName();
+  job.temporaryPath = folder + temporaryName();
+
+  // The new file takes the output name only once it is complete, so a
+  // failed write never costs the file that had the name before.
+  if (!writePcx(std::move(image), job.temporaryPath)) return false;
+  if (!replaceFile(job.temporaryPath, job.outputPath)) {
+    unlink(job.temporaryPath.c_str());
+    return false;
+  }
+  return true;
+}

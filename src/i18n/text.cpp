@@ -1,0 +1,132 @@
+#include "i18n/text.h"
+
+#include <clocale>
+#include <cwctype>
+#include <locale.h>
+#include <strings.h>
+
+std::string toUpperAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+std::string toLowerAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && strncasecmp(a.c_str(), b.c_str(), a.size()) == 0;
+}
+
+namespace {
+
+// Decodes one UTF-8 character at text[i], advancing i; a malformed byte
+// stands for itself so that nothing is lost.
+char32_t nextCharacter(const std::string& text, size_t& i) {
+  unsigned char c = static_cast<unsigned char>(text[i]);
+  int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+  if (length == 0 || i + length > text.size()) {
+    i++;
+    return 0xDC00 + c;  // a lone surrogate marks the raw byte
+  }
+  char32_t value = length == 1 ? c : c & (0x7F >> length);
+  for (int k = 1; k < length; k++) {
+    unsigned char next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xC0) != 0x80) {
+      i++;
+      return 0xDC00 + c;
+    }
+    value = (value << 6) | (next & 0x3F);
+  }
+  i += length;
+  return value;
+}
+
+void appendCharacter(std::string& out, char32_t c) {
+  if (c >= 0xDC80 && c <= 0xDCFF) {
+    out += static_cast<char>(c - 0xDC00);
+  } else if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// The C library's Unicode case tables, whatever locale the process runs in.
+locale_t unicodeLocale() {
+  static locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+  return locale;
+}
+
+template <typename Map>
+std::string mapCase(const std::string& text, Map map) {
+  std::string out;
+  out.reserve(text.size());
+  locale_t locale = unicodeLocale();
+  for (size_t i = 0; i < text.size();) {
+    char32_t c = nextCharacter(text, i);
+    bool raw = c >= 0xDC80 && c <= 0xDCFF;
+    appendCharacter(out, raw || !locale ? c : static_cast<char32_t>(map(static_cast<wint_t>(c), locale)));
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string toUpperText(const std::string& text) { return mapCase(text, towupper_l); }
+std::string toLowerText(const std::string& text) { return mapCase(text, towlower_l); }
+
+std::string trimmed(const std::string& text, const char* characters) {
+  size_t first = text.find_first_not_of(characters);
+  if (first == std::string::npos) return "";
+  size_t last = text.find_last_not_of(characters);
+  return text.substr(first, last - first + 1);
+}
+
+std::vector<std::string> splitText(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (true) {
+    size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) return parts;
+    start = end + 1;
+  }
+}
+
+std::string replaceIgnoringCase(const std::string& text, const std::string& token, const std::string& value) {
+  if (token.empty()) return text;
+  std::string out;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (i + token.size() <= text.size() && strncasecmp(text.c_str() + i, token.c_str(), token.size()) == 0) {
+      out += value;
+      i += token.size();
+    } else {
+      out += text[i++];
+    }
+  }
+  return out;
+}
+
+std::string pathExtension(const std::string& path) {
+  size_t slash = path.rfind('/');
+  size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+  return path.substr(dot + 1);
+}
+
+std::string decimal(long long number) { return std::to_string(number); }

@@ -1,0 +1,51 @@
+// Files and folders: the small layer over the operating system that the
+// engine, the batch run and the command line use for every file question.
+#pragma once
+#include <cstdint>
+#include <string>
+
+// What a size query found at a path.
+enum class PathKind { Missing, Folder, File };
+
+struct PathInfo {
+  PathKind kind = PathKind::Missing;
+  int64_t size = 0;  // bytes, for a file
+};
+
+// Looks at a path without following it into a folder listing.
+PathInfo queryPath(const std::string& path);
+
+// Size of the file at a path; 0 for a missing path, a folder or an empty file.
+int64_t fileSize(const std::string& path);
+
+bool isFolder(const std::string& path);
+
+// Creates one folder level; true when it exists afterwards.
+bool createFolder(const std::string& path);
+
+// Removes a file (not a folder); true when it is gone afterwards.
+bool removeFile(const std::string& path);
+
+// Moves a file over another path, replacing a file there (a read-only one
+// too, as its folder allows). Refuses to replace a folder.
+[[nodiscard]] bool replaceFile(const std::string& from, const std::string& to);
+
+// Last-modification time in seconds since 1970-01-01 UTC.
+bool fileModificationTime(const std::string& path, int64_t& seconds, int64_t& nanoseconds);
+bool setFileModificationTime(const std::string& path, int64_t seconds, int64_t nanoseconds);
+
+// The running program's own file and its folder (ending with "/").
+std::string programPath();
+std::string programFolder();
+
+// The folder part of a path including its final "/", or "" without one.
+std::string folderPart(const std::string& path);
+// The file name part of a path (after its last "/").
+std::string fileNamePart(const std::string& path);
+
+// Reads a whole file; false when it cannot be opened or read.
+bool readWholeFile(const std::string& path, std::string& content);
+
+// Writes a whole file through a temporary file beside it that is renamed
+// over the target, so the target is never left half-written.
+[[nodiscard]] bool writeFileAtomically(const std::string& path, const std::string& content);

@@ -1,0 +1,42 @@
+#include "platform/memory.h"
+
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+// The first number a file holds; false for a missing file or the word "max".
+bool readNumber(const char* path, unsigned long long& value) {
+  FILE* f = fopen(path, "r");
+  if (!f) return false;
+  bool ok = fscanf(f, "%llu", &value) == 1;
+  fclose(f);
+  return ok;
+}
+
+}  // namespace
+
+uint64_t availableMemory() {
+  uint64_t available = UINT64_MAX;
+  if (FILE* f = fopen("/proc/meminfo", "r")) {
+    char line[256];
+    unsigned long long kib;
+    while (fgets(line, sizeof line, f)) {
+      if (sscanf(line, "MemAvailable: %llu kB", &kib) == 1) {
+        available = kib * 1024ull;
+        break;
+      }
+    }
+    fclose(f);
+  }
+  // A container's own memory limit can be far below the machine's.
+  unsigned long long limit, used;
+  if (readNumber("/sys/fs/cgroup/memory.max", limit) && readNumber("/sys/fs/cgroup/memory.current", used)) {
+    uint64_t left = limit > used ? limit - used : 0;
+    if (left < available) available = left;
+  }
+  struct rlimit space;
+  if (getrlimit(RLIMIT_AS, &space) == 0 && space.rlim_cur != RLIM_INFINITY && space.rlim_cur < available)
+    available = space.rlim_cur;
+  return available;
+}

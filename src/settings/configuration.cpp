@@ -1,0 +1,129 @@
+#include "settings/configuration.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "formats/catalogue.h"
+#include "i18n/text.h"
+#include "platform/files.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+
+namespace {
+
+// C `atoi` reading (blanks, sign, decimal digits), widened so that the field
+// width alone decides what is kept.
+int64_t readInteger(const std::string& value) { return strtoll(value.c_str(), nullptr, 10); }
+
+std::string gammaText(float gamma) {
+  if (std::isinf(gamma)) return gamma > 0 ? "+Infinity" : "-Infinity";
+  if (std::isnan(gamma)) return "NaN";
+  char buffer[64];
+  snprintf(buffer, sizeof buffer, "%.6f", static_cast<double>(gamma));
+  return buffer;
+}
+
+std::string valueText(const SettingField& field) {
+  if (field.text) return fieldText(field);
+  if (field.real) return gammaText(settings.*field.real);
+  return decimal(fieldNumber(field));
+}
+
+void readField(const SettingField& field, const IniGroup* group) {
+  std::string value;
+  if (!findIniValue(group, field.key, value)) return;  // the default stays
+  if (field.text)
+    fieldText(field) = trimmed(value);
+  else if (field.real)
+    settings.*field.real = static_cast<float>(strtod(value.c_str(), nullptr));
+  else
+    setFieldNumber(field, readInteger(value));
+}
+
+// Older layouts named two colour-mode keys differently and lacked parts of
+// the name mask.
+void migrate(const IniFile& ini) {
+  if (settings.cfg < 11 && settings.filenameMask.find("%ext%") == std::string::npos)
+    settings.filenameMask += ".%ext%";
+  if (settings.cfg < 14 && settings.rawLoadAs != 0) settings.rawLoadAs += 2;
+  if (settings.cfg < 19) {
+    std::string value;
+    if (findIniValue(findIniGroup(ini, "Input"), "PSD Color Model", value) && readInteger(value) != 0)
+      settings.psdColorMode = static_cast<int32_t>(readInteger(value));
+    if (findIniValue(findIniGroup(ini, "Output"), "TIFF Color Model", value) && readInteger(value) != 0)
+      settings.tiffColorMode = static_cast<int32_t>(readInteger(value));
+  }
+}
+
+void appendLine(std::string& out, const std::string& line) { out += line + "\r\n"; }
+
+std::string configurationText() {
+  std::string out = "\xEF\xBB\xBF\r\n";
+  const SettingField* fields = settingFields();
+  int count = settingFieldCount();
+  for (int i = 0; i < count;) {
+    std::string group = fields[i].group;
+    int end = i;
+    while (end < count && group == fields[end].group) end++;
+    appendLine(out, "[" + group + "]");
+    bool windowHidden = group == "Window" && settings.saveWindowPosition != 1;
+    if (!windowHidden) {
+      for (int k = i; k < end; k++)
+        if (!fields[k].format) appendLine(out, std::string(fields[k].key) + " = " + valueText(fields[k]));
+      // Per-format keys only for the formats this system reads and writes.
+      const std::vector<std::string>* formats =
+          group == "Input" ? &inputExtensionList() : group == "Output" ? &outputExtensionList() : nullptr;
+      if (formats)
+        for (const std::string& format : *formats)
+          for (int k = i; k < end; k++)
+            if (fields[k].format && format == fields[k].format)
+              appendLine(out, std::string(fields[k].key) + " = " + valueText(fields[k]));
+    }
+    appendLine(out, "; ");
+    i = end;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string configurationPath() {
+  std::string base = trimmed(getenv("XDG_CONFIG_HOME") ? getenv("XDG_CONFIG_HOME") : "");
+  if (base.empty() || base[0] != '/') {
+    const char* home = getenv("HOME");
+    base = std::string(home ? home : "") + "/.config";
+    createFolder(base);
+  }
+  if (base.back() != '/') base += "/";
+  std::string folder = base + "Lumavex/";
+  createFolder(folder);
+  folder += "zorvane/";
+  createFolder(folder);
+  settings.configurationPath = folder + "config.ini";
+  return settings.configurationPath;
+}
+
+void loadConfiguration() {
+  IniFile ini;
+  if (!readIniFile(settings.configurationPath, ini)) {
+    resetSettings(false);
+    return;
+  }
+  // Keys missing from the file keep the defaults, except that a file's
+  // window position is never centred and a missing layout version reads 0.
+  resetSettings(false);
+  settings.x = 100;
+  settings.y = 100;
+  settings.cfg = 0;
+  for (int i = 0; i < settingFieldCount(); i++) {
+    const SettingField& field = settingFields()[i];
+    readField(field, findIniGroup(ini, field.group));
+  }
+  migrate(ini);
+}
+
+bool saveConfiguration() {
+  settings.cfg = 19;
+  return writeFileAtomically(settings.configurationPath, configurationText());
+}

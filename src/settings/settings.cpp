@@ -1,0 +1,294 @@
+#include "settings/settings.h"
+
+#include <cctype>
+#include <cstdio>
+#include <strings.h>
+
+#include "formats/catalogue.h"
+#include "platform/clock.h"
+
+Settings settings;
+
+const char* const ownershipNotice = "Copyright \u00A9 2026 Lumavex. All rights reserved.";
+
+namespace {
+
+constexpr SettingField flag(const char* group, const char* key, int8_t Settings::*field, int32_t value,
+                            const char* format = nullptr) {
+  return {group, key, FieldKind::Flag, field, nullptr, nullptr, nullptr, value, "", format};
+}
+constexpr SettingField choice(const char* group, const char* key, int8_t Settings::*field, int32_t value) {
+  return {group, key, FieldKind::Choice, field, nullptr, nullptr, nullptr, value, "", nullptr};
+}
+constexpr SettingField choice(const char* group, const char* key, int32_t Settings::*field, int32_t value,
+                              const char* format = nullptr) {
+  return {group, key, FieldKind::Choice, nullptr, field, nullptr, nullptr, value, "", format};
+}
+constexpr SettingField number(const char* group, const char* key, int32_t Settings::*field, int32_t value,
+                              const char* format = nullptr) {
+  return {group, key, FieldKind::Number, nullptr, field, nullptr, nullptr, value, "", format};
+}
+constexpr SettingField number(const char* group, const char* key, int8_t Settings::*field, int32_t value) {
+  return {group, key, FieldKind::Number, field, nullptr, nullptr, nullptr, value, "", nullptr};
+}
+constexpr SettingField date(const char* group, const char* key, int32_t Settings::*field) {
+  return {group, key, FieldKind::Date, nullptr, field, nullptr, nullptr, 0, "", nullptr};
+}
+constexpr SettingField text(const char* group, const char* key, std::string Settings::*field, const char* value) {
+  return {group, key, FieldKind::Text, nullptr, nullptr, nullptr, field, 0, value, nullptr};
+}
+constexpr SettingField colour(const char* group, const char* key, std::string Settings::*field) {
+  return {group, key, FieldKind::Colour, nullptr, nullptr, nullptr, field, 0, "000000", nullptr};
+}
+
+constexpr const char* colourChoices = "000000,FFFFFF,FF0000,FF8000,FFFF00,008000,00FFFF,0000FF,8000FF";
+
+const char* const G = "General";
+const char* const W = "Window";
+const char* const UI = "Interface";
+const char* const IN = "Input";
+const char* const OUT = "Output";
+const char* const TR = "Transform";
+const char* const AD = "Adjustment";
+const char* const FR = "Frame";
+const char* const WM = "Watermark";
+const char* const AV = "Advanced";
+
+using S = Settings;
+
+// Groups in the order the configuration file is written, keys in each group
+// likewise. Defaults that depend on the moment or the desktop (dates, window
+// position, formats, `Keep Aspect Ratio`) are filled in by the reset.
+const SettingField fields[] = {
+    number(G, "CFG", &S::cfg, 19),
+    text(G, "Language", &S::language, "en"),
+    choice(G, "Update Range", &S::updateRange, 2),
+    date(G, "Update Date", &S::updateDate),
+    flag(G, "Save Window Position", &S::saveWindowPosition, 1),
+
+    flag(W, "IsMaximized", &S::isMaximized, 0),
+    number(W, "Width", &S::width, 510),
+    number(W, "Height", &S::height, 260),
+    number(W, "X", &S::x, 100),
+    number(W, "Y", &S::y, 100),
+
+    text(UI, "UI Theme", &S::uiTheme, "handdrawn"),
+    choice(UI, "UI Size", &S::uiSize, 2),
+
+    text(IN, "Format", &S::inputFormat, ""),
+    choice(IN, "DDS Load As", &S::ddsLoadAs, 0, "dds"),
+    choice(IN, "GIF Frame Loading", &S::gifFrameLoading, 0, "gif"),
+    choice(IN, "ICO Frame Loading", &S::icoFrameLoading, 0, "ico"),
+    choice(IN, "TIFF Frame Loading", &S::tiffFrameLoading, 0, "tiff"),
+    choice(IN, "PSD Color Mode", &S::psdColorMode, 0, "psd"),
+    choice(IN, "RAW Load As", &S::rawLoadAs, 0, "raw"),
+    number(IN, "RAW Header Size", &S::rawHeaderSize, 0, "raw"),
+    number(IN, "RAW Image Width", &S::rawImageWidth, 0, "raw"),
+    number(IN, "RAW Image Height", &S::rawImageHeight, 0, "raw"),
+    choice(IN, "RAW Tone Mapping", &S::rawToneMapping, 2, "raw"),
+
+    text(OUT, "Format", &S::outputFormat, ""),
+    number(OUT, "BMP BPP", &S::bmpBpp, 0, "bmp"),
+    choice(OUT, "BMP Compression", &S::bmpCompression, 0, "bmp"),
+    choice(OUT, "BMP Color Table", &S::bmpColorTable, 0, "bmp"),
+    number(OUT, "DDS BPP", &S::ddsBpp, 0, "dds"),
+    number(OUT, "EXR BPP", &S::exrBpp, 0, "exr"),
+    choice(OUT, "EXR Compression", &S::exrCompression, 0, "exr"),
+    number(OUT, "GIF BPP", &S::gifBpp, 0, "gif"),
+    number(OUT, "HDR BPP", &S::hdrBpp, 0, "hdr"),
+    number(OUT, "ICO BPP", &S::icoBpp, 0, "ico"),
+    number(OUT, "J2K BPP", &S::j2kBpp, 0, "j2k"),
+    number(OUT, "JNG BPP", &S::jngBpp, 0, "jng"),
+    number(OUT, "JP2 BPP", &S::jp2Bpp, 0, "jp2"),
+    number(OUT, "JPG BPP", &S::jpgBpp, 0, "jpg"),
+    number(OUT, "JPG Quality", &S::jpgQuality, 95, "jpg"),
+    choice(OUT, "JPG Chroma", &S::jpgChroma, 0, "jpg"),
+    choice(OUT, "JPG Save As", &S::jpgSaveAs, 0, "jpg"),
+    number(OUT, "JXR BPP", &S::jxrBpp, 0, "jxr"),
+    number(OUT, "PBM BPP", &S::pbmBpp, 0, "pbm"),
+    number(OUT, "PCX BPP", &S::pcxBpp, 0, "pcx"),
+    number(OUT, "PFM BPP", &S::pfmBpp, 0, "pfm"),
+    number(OUT, "PGM BPP", &S::pgmBpp, 0, "pgm"),
+    number(OUT, "PNG BPP", &S::pngBpp, 0, "png"),
+    choice(OUT, "PNG Compression", &S::pngCompression, 0, "png"),
+    flag(OUT, "PNG Interlaced", &S::pngInterlaced, 0, "png"),
+    number(OUT, "PPM BPP", &S::ppmBpp, 0, "ppm"),
+    number(OUT, "PSD BPP", &S::psdBpp, 0, "psd"),
+    number(OUT, "TGA BPP", &S::tgaBpp, 0, "tga"),
+    choice(OUT, "TGA Compression", &S::tgaCompression, 0, "tga"),
+    number(OUT, "TIFF BPP", &S::tiffBpp, 0, "tiff"),
+    choice(OUT, "TIFF Compression", &S::tiffCompression, 0, "tiff"),
+    choice(OUT, "TIFF Color Mode", &S::tiffColorMode, 0, "tiff"),
+    number(OUT, "WBMP BPP", &S::wbmpBpp, 0, "wbmp"),
+    number(OUT, "WEBP BPP", &S::webpBpp, 0, "webp"),
+    number(OUT, "WEBP Quality", &S::webpQuality, 100, "webp"),
+    number(OUT, "XPM BPP", &S::xpmBpp, 0, "xpm"),
+
+    flag(TR, "Do Image Rotation", &S::doImageRotation, 0),
+    choice(TR, "Image Rotation Type", &S::imageRotationType, 0),
+    number(TR, "Image Rotation", &S::imageRotation, 0),
+    colour(TR, "Image Rotation Back Color", &S::imageRotationBackColor),
+    flag(TR, "Do Image Resize", &S::doImageResize, 0),
+    number(TR, "Image Width", &S::imageWidth, 0),
+    choice(TR, "Image Width Unit", &S::imageWidthUnit, 0),
+    number(TR, "Image Height", &S::imageHeight, 0),
+    choice(TR, "Image Height Unit", &S::imageHeightUnit, 0),
+    flag(TR, "Keep Aspect Ratio", &S::keepAspectRatio, 1),
+    choice(TR, "Image Resize Type", &S::imageResizeType, 0),
+    choice(TR, "Image Resize Algorithm", &S::imageResizeAlgorithm, 3),
+    flag(TR, "Do Image Flip Horizontal", &S::doImageFlipHorizontal, 0),
+    flag(TR, "Do Image Flip Vertical", &S::doImageFlipVertical, 0),
+
+    flag(AD, "Do Image Color Correction", &S::doImageColorCorrection, 0),
+    number(AD, "Image Brightness", &S::imageBrightness, 0),
+    number(AD, "Image Contrast", &S::imageContrast, 0),
+    {AD, "Image Gamma", FieldKind::Real, nullptr, nullptr, &S::imageGamma, nullptr, 1, "", nullptr},
+    flag(AD, "Image Invert", &S::imageInvert, 0),
+    flag(AD, "Do Image Greyscale", &S::doImageGreyscale, 0),
+    flag(AD, "Do Image Threshold", &S::doImageThreshold, 0),
+    number(AD, "Image Threshold", &S::imageThreshold, 0),
+    flag(AD, "Do Image Dither", &S::doImageDither, 0),
+    choice(AD, "Image Dither Algorithm", &S::imageDitherAlgorithm, 0),
+
+    choice(FR, "Do Frame", &S::doFrame, 0),
+    number(FR, "Solid Left", &S::solidLeft, 0),
+    number(FR, "Solid Right", &S::solidRight, 0),
+    number(FR, "Solid Top", &S::solidTop, 0),
+    number(FR, "Solid Bottom", &S::solidBottom, 0),
+    colour(FR, "Solid Left Color", &S::solidLeftColor),
+    colour(FR, "Solid Right Color", &S::solidRightColor),
+    colour(FR, "Solid Top Color", &S::solidTopColor),
+    colour(FR, "Solid Bottom Color", &S::solidBottomColor),
+    number(FR, "Solid Opacity", &S::solidOpacity, 255),
+
+    choice(WM, "Do Watermark", &S::doWatermark, 0),
+    text(WM, "Text", &S::text, ownershipNotice),
+    text(WM, "Fonts", &S::fonts, "Arial,Tahoma,Verdana"),
+    text(WM, "Font", &S::font, "Arial"),
+    number(WM, "Font Size", &S::fontSize, 14),
+    number(WM, "Font Leading", &S::fontLeading, 0),
+    text(WM, "Font Colors", &S::fontColors, colourChoices),
+    {WM, "Font Color", FieldKind::Colour, nullptr, nullptr, nullptr, &S::fontColor, 0, "FFFFFF", nullptr},
+    choice(WM, "Font Style", &S::fontStyle, 0),
+    choice(WM, "Font Effect", &S::fontEffect, 0),
+    flag(WM, "Text Antialiasing", &S::textAntialiasing, 0),
+    choice(WM, "Text Alignment", &S::textAlignment, 0),
+    number(WM, "Text Padding", &S::textPadding, 0),
+    number(WM, "Text Opacity", &S::textOpacity, 255),
+    text(WM, "Back Colors", &S::backColors, colourChoices),
+    colour(WM, "Back Color", &S::backColor),
+    number(WM, "Back Opacity", &S::backOpacity, 1),
+    choice(WM, "Text Boundary", &S::textBoundary, 0),
+    choice(WM, "Text Position", &S::textPosition, 8),
+    number(WM, "Text X Offset", &S::textXOffset, 10),
+    number(WM, "Text Y Offset", &S::textYOffset, 10),
+    number(WM, "Text Rotation", &S::textRotation, 0),
+    choice(WM, "Text Size", &S::textSize, 0),
+    number(WM, "Text Scale", &S::textScale, 10),
+    text(WM, "Image", &S::image, ""),
+    flag(WM, "Image Greyscale", &S::imageGreyscale, 0),
+    number(WM, "Image Opacity", &S::imageOpacity, 255),
+    choice(WM, "Image Boundary", &S::imageBoundary, 0),
+    choice(WM, "Image Position", &S::imagePosition, 8),
+    number(WM, "Image X Offset", &S::imageXOffset, 10),
+    number(WM, "Image Y Offset", &S::imageYOffset, 10),
+    number(WM, "Image Rotation", &S::watermarkImageRotation, 0),
+    choice(WM, "Image Size", &S::imageSize, 0),
+    number(WM, "Image Scale", &S::imageScale, 10),
+
+    text(AV, "Filename Mask", &S::filenameMask, "%filename%.%ext%"),
+    choice(AV, "File Timestamp", &S::fileTimestamp, 0),
+    date(AV, "Custom Timestamp", &S::customTimestamp),
+    choice(AV, "Out Folders History", &S::outFoldersHistory, 1),
+    number(AV, "Out Folders Number", &S::outFoldersNumber, 5),
+    flag(AV, "Keep Subfolders", &S::keepSubfolders, 1),
+
+    text("File", "Recent Out Folders", &S::recentOutFolders, ""),
+    text("File", "Recent Files", &S::recentFiles, ""),
+
+    flag("Privacy", "Clean Recent Files", &S::cleanRecentFiles, 0),
+};
+
+int desktopWidth = 0;
+int desktopHeight = 0;
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// A pair of hexadecimal digits, read up to its first other character.
+uint8_t hexPair(char first, char second) {
+  int high = hexDigit(first);
+  if (high < 0) return 0;
+  int low = hexDigit(second);
+  return static_cast<uint8_t>(low < 0 ? high : high * 16 + low);
+}
+
+}  // namespace
+
+const SettingField* settingFields() { return fields; }
+int settingFieldCount() { return static_cast<int>(sizeof fields / sizeof fields[0]); }
+
+const SettingField* findSettingField(const std::string& group, const std::string& key) {
+  for (const SettingField& field : fields)
+    if (strcasecmp(field.group, group.c_str()) == 0 && strcasecmp(field.key, key.c_str()) == 0) return &field;
+  return nullptr;
+}
+
+int32_t fieldNumber(const SettingField& field) {
+  if (field.small) return settings.*field.small;
+  if (field.number) return settings.*field.number;
+  if (field.real) return static_cast<int32_t>(settings.*field.real);
+  return 0;
+}
+
+void setFieldNumber(const SettingField& field, int64_t value) {
+  // Fields keep only their own width of the number: two's-complement cut.
+  if (field.small) settings.*field.small = static_cast<int8_t>(static_cast<uint8_t>(value & 0xFF));
+  if (field.number) settings.*field.number = static_cast<int32_t>(static_cast<uint32_t>(value & 0xFFFFFFFF));
+  if (field.real) settings.*field.real = static_cast<float>(value);
+}
+
+std::string& fieldText(const SettingField& field) { return settings.*field.text; }
+
+void setDesktopSize(int width, int height) {
+  desktopWidth = width;
+  desktopHeight = height;
+}
+
+int32_t centredPosition(int32_t windowSize, int32_t desktopSize) {
+  return windowSize < desktopSize ? (desktopSize - windowSize) / 2 : 100;
+}
+
+void resetSettings(bool forCommandLine) {
+  for (const SettingField& field : fields) {
+    if (field.text)
+      fieldText(field) = field.defaultText;
+    else if (field.real)
+      settings.*field.real = static_cast<float>(field.defaultNumber);
+    else
+      setFieldNumber(field, field.defaultNumber);
+  }
+  int32_t now = static_cast<int32_t>(localSecondsNow());
+  settings.updateDate = now;
+  settings.customTimestamp = now;
+  settings.keepAspectRatio = forCommandLine ? 0 : 1;
+  settings.inputFormat = inputExtensionList().front();
+  settings.outputFormat = outputExtensionList().front();
+  settings.x = centredPosition(settings.width, desktopWidth);
+  settings.y = centredPosition(settings.height, desktopHeight);
+}
+
+Colour colourFromHex(const std::string& text) {
+  if (text.size() != 6) return {0, 0, 0};
+  return {hexPair(text[0], text[1]), hexPair(text[2], text[3]), hexPair(text[4], text[5])};
+}
+
+std::string colourToHex(Colour colour) {
+  char buffer[8];
+  snprintf(buffer, sizeof buffer, "%02X%02X%02X", colour.red, colour.green, colour.blue);
+  return buffer;
+}

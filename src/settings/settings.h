@@ -1,0 +1,145 @@
+// The one process-wide settings record: every option of the system, its
+// defaults, and the table that names each field by its configuration key.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct Settings {
+  // General
+  int32_t cfg;
+  std::string language;
+  int32_t updateRange;
+  int32_t updateDate;
+  int8_t saveWindowPosition;
+  // Window
+  int8_t isMaximized;
+  int32_t width, height, x, y;
+  // Interface
+  std::string uiTheme;
+  int32_t uiSize;
+  // Input
+  std::string inputFormat;
+  int32_t ddsLoadAs, gifFrameLoading, icoFrameLoading, tiffFrameLoading, psdColorMode;
+  int32_t rawLoadAs, rawHeaderSize, rawImageWidth, rawImageHeight, rawToneMapping;
+  // Output
+  std::string outputFormat;
+  int32_t bmpBpp, bmpCompression, bmpColorTable, ddsBpp, exrBpp, exrCompression, gifBpp, hdrBpp, icoBpp;
+  int32_t j2kBpp, jngBpp, jp2Bpp, jpgBpp, jpgQuality, jpgChroma, jpgSaveAs, jxrBpp, pbmBpp, pcxBpp;
+  int32_t pfmBpp, pgmBpp, pngBpp, pngCompression;
+  int8_t pngInterlaced;
+  int32_t ppmBpp, psdBpp, tgaBpp, tgaCompression, tiffBpp, tiffCompression, tiffColorMode;
+  int32_t wbmpBpp, webpBpp, webpQuality, xpmBpp;
+  // Transform
+  int8_t doImageRotation, imageRotationType;
+  int32_t imageRotation;
+  std::string imageRotationBackColor;
+  int8_t doImageResize;
+  int32_t imageWidth;
+  int8_t imageWidthUnit;
+  int32_t imageHeight;
+  int8_t imageHeightUnit, keepAspectRatio, imageResizeType, imageResizeAlgorithm;
+  int8_t doImageFlipHorizontal, doImageFlipVertical;
+  // Adjustment
+  int8_t doImageColorCorrection;
+  int32_t imageBrightness, imageContrast;
+  float imageGamma;
+  int8_t imageInvert, doImageGreyscale, doImageThreshold;
+  int32_t imageThreshold;
+  int8_t doImageDither, imageDitherAlgorithm;
+  // Frame
+  int8_t doFrame;
+  int32_t solidLeft, solidRight, solidTop, solidBottom;
+  std::string solidLeftColor, solidRightColor, solidTopColor, solidBottomColor;
+  int32_t solidOpacity;
+  // Watermark
+  int8_t doWatermark;
+  std::string text, fonts, font;
+  int32_t fontSize, fontLeading;
+  std::string fontColors, fontColor;
+  int8_t fontStyle, fontEffect, textAntialiasing, textAlignment;
+  int32_t textPadding, textOpacity;
+  std::string backColors, backColor;
+  int32_t backOpacity;
+  int8_t textBoundary, textPosition;
+  int32_t textXOffset, textYOffset, textRotation;
+  int8_t textSize;
+  int32_t textScale;
+  std::string image;
+  int8_t imageGreyscale;
+  int32_t imageOpacity;
+  int8_t imageBoundary, imagePosition;
+  int32_t imageXOffset, imageYOffset;
+  int32_t watermarkImageRotation;  // key `Image Rotation` of the Watermark group
+  int8_t imageSize;
+  int32_t imageScale;
+  // Advanced
+  std::string filenameMask;
+  int8_t fileTimestamp;
+  int32_t customTimestamp;
+  int8_t outFoldersHistory, outFoldersNumber, keepSubfolders;
+  // File
+  std::string recentOutFolders, recentFiles;
+  // Privacy
+  int8_t cleanRecentFiles;
+
+  // Not an option: where the desktop application keeps the record.
+  std::string configurationPath;
+};
+
+extern Settings settings;
+
+enum class FieldKind { Flag, Choice, Number, Real, Text, Colour, Date };
+
+// One field of the record as the configuration file knows it. Exactly one of
+// the member pointers is set; its type gives the field's width.
+struct SettingField {
+  const char* group;
+  const char* key;
+  FieldKind kind;
+  int8_t Settings::*small;
+  int32_t Settings::*number;
+  float Settings::*real;
+  std::string Settings::*text;
+  int32_t defaultNumber;
+  const char* defaultText;
+  // For a per-format key, the extension of its format ("pcx" for `PCX BPP`);
+  // the configuration writer writes only the keys of formats in use.
+  const char* format;
+};
+
+// Every field, grouped as the configuration file is and in its written order.
+const SettingField* settingFields();
+int settingFieldCount();
+
+// The field of a key in a group, both matched without regard to letter case.
+const SettingField* findSettingField(const std::string& group, const std::string& key);
+
+// Reading and storing a field's value. Numbers are cut to the field's width
+// (storing 300 into an 8-bit field keeps 44).
+int32_t fieldNumber(const SettingField& field);
+void setFieldNumber(const SettingField& field, int64_t value);
+std::string& fieldText(const SettingField& field);
+
+// Sets every option to its default. `forCommandLine` decides only
+// `Keep Aspect Ratio` (0 for the command line, 1 otherwise).
+void resetSettings(bool forCommandLine);
+
+// The size of the primary desktop, which the reset centres the window on; the
+// desktop face tells it at start-up (0 x 0, the default, centres nothing).
+void setDesktopSize(int width, int height);
+
+// The default window position on a desktop of the given size.
+int32_t centredPosition(int32_t windowSize, int32_t desktopSize);
+
+struct Colour {
+  uint8_t red, green, blue;
+};
+
+// Six hexadecimal digits RRGGBB (either case); any other length is black, and
+// each pair stops at its first character that is no hexadecimal digit.
+Colour colourFromHex(const std::string& text);
+// Six upper-case hexadecimal digits, red first.
+std::string colourToHex(Colour colour);
+
+// The maker's one-line ownership notice, default of the watermark text.
+extern const char* const ownershipNotice;

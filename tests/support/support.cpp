@@ -1,0 +1,115 @@
+#include "support/support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+TempFolder::TempFolder() {
+  char pattern[] = "/tmp/zorvane-test-XXXXXX";
+  char* made = mkdtemp(pattern);
+  path = std::string(made ? made : "/tmp") + "/";
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  // Make read-only leftovers removable first.
+  for (auto& entry : std::filesystem::recursive_directory_iterator(path, ignored))
+    chmod(entry.path().c_str(), 0777);
+  std::filesystem::remove_all(path, ignored);
+}
+
+std::string dataFile(const std::string& name) { return std::string(TEST_DATA_DIR) + "/" + name; }
+
+void writeFile(const std::string& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary);
+  out << content;
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
+
+bool exists(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0;
+}
+
+std::vector<std::string> RunResult::lines() const {
+  std::vector<std::string> result;
+  std::string line;
+  std::istringstream in(out);
+  while (std::getline(in, line)) result.push_back(line);
+  return result;
+}
+
+std::string shellQuote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) {
+    if (c == '\'')
+      quoted += "'\\''";
+    else
+      quoted += c;
+  }
+  return quoted + "'";
+}
+
+RunResult runShell(const std::string& command) {
+  RunResult result;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return result;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+  int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+RunResult runZorvane(const std::vector<std::string>& args, const std::string& stdinText) {
+  std::string command = shellQuote(ZORVANE_BINARY);
+  for (const std::string& arg : args) command += " " + shellQuote(arg);
+  command += stdinText.empty() ? " </dev/null" : " <<< " + shellQuote(stdinText);
+  return runShell(command);
+}
+
+Rgb readPnm(const std::string& path) {
+  Rgb picture;
+  std::string data = readFile(path);
+  std::istringstream in(data);
+  std::string magic;
+  int maxValue = 0;
+  in >> magic >> picture.width >> picture.height >> maxValue;
+  if ((magic != "P6" && magic != "P5") || maxValue != 255 || picture.width <= 0 || picture.height <= 0) return {};
+  in.get();  // the single white-space character before the samples
+  size_t count = static_cast<size_t>(picture.width) * picture.height;
+  size_t start = static_cast<size_t>(in.tellg());
+  size_t channels = magic == "P6" ? 3 : 1;
+  if (data.size() < start + count * channels) return {};
+  picture.pixels.resize(count * 3);
+  for (size_t i = 0; i < count; i++)
+    for (size_t c = 0; c < 3; c++)
+      picture.pixels[i * 3 + c] = static_cast<uint8_t>(data[start + i * channels + (channels == 3 ? c : 0)]);
+  return picture;
+}
+
+namespace {
+Rgb decodeWith(const std::string& command, const std::string& path) {
+  TempFolder folder;
+  std::string out = folder.file("decoded.pnm");
+  if (runShell(command + " " + shellQuote(path) + " > " + shellQuote(out) + " 2>/dev/null").status != 0) return {};
+  return readPnm(out);
+}
+}  // namespace
+
+Rgb decodePcx(const std::string& path) { return decodeWith("pcxtoppm", path); }
+
+Rgb decodeJpeg(const std::string& path) { return decodeWith("djpeg -dct int -pnm", path); }
