@@ -1,10 +1,21 @@
 #include "engine/loader.h"
 
 #include <cstdio>
+#include <mutex>
+#include <string>
 
 #include "engine/limits.h"
+#include "i18n/text.h"
 
 namespace {
+
+// Set when the decoder reports that the picture's data stopped early (a
+// marker where scan data should be); it completes such pictures with grey.
+thread_local bool dataEndedEarly = false;
+
+void noteDecoderMessage(FREE_IMAGE_FORMAT, const char* message) {
+  if (message && toLowerAscii(message).find("premature end") != std::string::npos) dataEndedEarly = true;
+}
 
 // FreeImage reads through these, so the loader learns when the decoder asks
 // for data past the end of the file: a truncated picture, which the decoder
@@ -32,6 +43,8 @@ long tellProc(fi_handle handle) { return ftell(static_cast<Source*>(handle)->fil
 }  // namespace
 
 Image loadJpeg(const std::string& path) {
+  static std::once_flag once;
+  std::call_once(once, [] { FreeImage_SetOutputMessage(noteDecoderMessage); });
   Source source{fopen(path.c_str(), "rb"), false};
   if (!source.file) return nullptr;
   FreeImageIO io{readProc, writeProc, seekProc, tellProc};
@@ -44,8 +57,9 @@ Image loadJpeg(const std::string& path) {
   Image picture;
   if (fits && fseek(source.file, 0, SEEK_SET) == 0) {
     source.ranOut = false;
+    dataEndedEarly = false;
     picture.reset(FreeImage_LoadFromHandle(FIF_JPEG, &io, &source, JPEG_ACCURATE | JPEG_EXIFROTATE));
-    if (source.ranOut) picture.reset();
+    if (source.ranOut || dataEndedEarly) picture.reset();
   }
   fclose(source.file);
   return picture;

@@ -43,8 +43,8 @@ bool exists(const std::string& path) {
   return stat(path.c_str(), &st) == 0;
 }
 
-std::vector<std::string> RunResult::lines() const {
-  std::vector<std::string> result;
+Lines RunResult::lines() const {
+  Lines result;
   std::string line;
   std::istringstream in(out);
   while (std::getline(in, line)) result.push_back(line);
@@ -77,7 +77,10 @@ RunResult runShell(const std::string& command) {
 RunResult runZorvane(const std::vector<std::string>& args, const std::string& stdinText) {
   std::string command = shellQuote(ZORVANE_BINARY);
   for (const std::string& arg : args) command += " " + shellQuote(arg);
-  command += stdinText.empty() ? " </dev/null" : " <<< " + shellQuote(stdinText);
+  if (stdinText.empty())
+    command += " </dev/null";
+  else
+    command = "printf %s " + shellQuote(stdinText) + " | " + command;
   return runShell(command);
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+using Lines = std::vector<std::string>;
+
 // A fresh folder below the system's temporary folder, removed with its
 // content when the object goes away. Its path ends with "/".
 struct TempFolder {
@@ -26,7 +28,7 @@ bool exists(const std::string& path);
 struct RunResult {
   int status = -1;
   std::string out;
-  std::vector<std::string> lines() const;  // output split at line feeds
+  Lines lines() const;  // output split at line feeds
 };
 RunResult runShell(const std::string& command);
 

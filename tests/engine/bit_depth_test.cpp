@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "batch/job_state.h"
+#include "engine/pcx_writer.h"
+#include "engine/stages.h"
+#include "formats/catalogue.h"
+#include "support/support.h"
+
+namespace {
+
+Image solidPicture(int bpp, int width = 8, int height = 4) {
+  Image image(FreeImage_Allocate(width, height, bpp));
+  if (bpp == 8) {
+    RGBQUAD* palette = FreeImage_GetPalette(image.get());
+    for (int i = 0; i < 256; i++) palette[i] = {BYTE(i), BYTE(255 - i), BYTE(i / 2), 0};
+    for (int y = 0; y < height; y++)
+      for (int x = 0; x < width; x++) FreeImage_GetScanLine(image.get(), y)[x] = static_cast<BYTE>(x * 30 + y);
+  } else if (bpp == 24) {
+    for (int y = 0; y < height; y++)
+      for (int x = 0; x < width * 3; x++) FreeImage_GetScanLine(image.get(), y)[x] = static_cast<BYTE>(x * 9 + y * 40);
+  }
+  return image;
+}
+
+struct BitDepthTest : testing::Test {
+  void SetUp() override {
+    buildOutputCatalogue();
+    job.keepDepth = 0;
+    job.sourceBitDepth = 24;
+  }
+};
+
+TEST_F(BitDepthTest, convertsToTheTargetOfTheFormat) {
+  const struct Case {
+    const char* format;
+    int target, source, resultBpp;
+    FREE_IMAGE_COLOR_TYPE type;
+  } cases[] = {
+      {"pcx", 24, 8, 24, FIC_RGB},      {"pcx", 24, 24, 24, FIC_RGB},     {"png", 32, 24, 32, FIC_RGB},
+      {"jpg", 8, 24, 8, FIC_MINISBLACK}, {"png", 8, 24, 8, FIC_PALETTE},   {"png", 8, 8, 8, FIC_PALETTE},
+      {"bmp", 4, 24, 4, FIC_PALETTE},   {"pbm", 1, 24, 1, FIC_MINISBLACK}, {"tiff", 48, 24, 48, FIC_RGB},
+      {"pfm", 96, 24, 96, FIC_RGB},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.format) + " " + std::to_string(c.target) + " from " + std::to_string(c.source));
+    job.outputExtension = c.format;
+    job.targetBitDepth = c.target;
+    Image result = bitDepthStage(solidPicture(c.source));
+    ASSERT_TRUE(result);
+    EXPECT_EQ(static_cast<int>(FreeImage_GetBPP(result.get())), c.resultBpp);
+    EXPECT_EQ(FreeImage_GetColorType(result.get()), c.type);
+  }
+}
+
+TEST_F(BitDepthTest, sixteenBitsUseTheLayoutOfTheFormat) {
+  job.targetBitDepth = 16;
+  job.outputExtension = "tga";
+  Image tga = bitDepthStage(solidPicture(24));
+  EXPECT_EQ(FreeImage_GetGreenMask(tga.get()), static_cast<unsigned>(FI16_555_GREEN_MASK));
+  job.outputExtension = "bmp";
+  Image bmp = bitDepthStage(solidPicture(24));
+  EXPECT_EQ(FreeImage_GetGreenMask(bmp.get()), static_cast<unsigned>(FI16_565_GREEN_MASK));
+}
+
+TEST_F(BitDepthTest, autoIsDerivedFromEachFilesOwnDepth) {
+  job.outputExtension = "pcx";
+  job.keepDepth = 1;
+  job.sourceBitDepth = 8;
+  Image result = bitDepthStage(solidPicture(8));
+  EXPECT_EQ(job.targetBitDepth, 24);
+  EXPECT_EQ(FreeImage_GetBPP(result.get()), 24u);
+  job.outputExtension = "png";
+  job.sourceBitDepth = 8;
+  EXPECT_EQ(FreeImage_GetBPP(bitDepthStage(solidPicture(8)).get()), 8u);
+  EXPECT_EQ(job.targetBitDepth, 8);
+}
+
+TEST_F(BitDepthTest, anUnknownTargetYieldsNoImage) {
+  job.outputExtension = "pcx";
+  job.targetBitDepth = 2;
+  EXPECT_FALSE(bitDepthStage(solidPicture(24)));
+  EXPECT_FALSE(bitDepthStage(nullptr));
+}
+
+TEST(PcxWriter, writesEveryDepthAs24BitPixels) {
+  TempFolder folder;
+  for (int bpp : {8, 24}) {
+    SCOPED_TRACE(bpp);
+    Image picture = solidPicture(bpp, 7, 3);
+    Image expected(FreeImage_ConvertTo24Bits(picture.get()));
+    std::string path = folder.file("picture" + std::to_string(bpp) + ".pcx");
+    ASSERT_TRUE(writePcx(std::move(picture), path));
+    Rgb pcx = decodePcx(path);
+    ASSERT_EQ(pcx.width, 7);
+    ASSERT_EQ(pcx.height, 3);
+    for (int y = 0; y < 3; y++)
+      for (int x = 0; x < 7; x++) {
+        const BYTE* bgr = FreeImage_GetScanLine(expected.get(), 2 - y) + x * 3;
+        const uint8_t* rgb = pcx.at(x, y);
+        EXPECT_EQ(rgb[0], bgr[FI_RGBA_RED]);
+        EXPECT_EQ(rgb[1], bgr[FI_RGBA_GREEN]);
+        EXPECT_EQ(rgb[2], bgr[FI_RGBA_BLUE]);
+      }
+  }
+}
+
+TEST(PcxWriter, neverTakesOverAFileThatIsThere) {
+  TempFolder folder;
+  writeFile(folder.file("taken.pcx"), "someone else's");
+  EXPECT_FALSE(writePcx(solidPicture(24), folder.file("taken.pcx")));
+  EXPECT_EQ(readFile(folder.file("taken.pcx")), "someone else's");
+  EXPECT_FALSE(writePcx(solidPicture(24), folder.file("missing/new.pcx")));
+  EXPECT_FALSE(writePcx(nullptr, folder.file("none.pcx")));
+  EXPECT_FALSE(exists(folder.file("none.pcx")));
+}
+
+}  // namespace
