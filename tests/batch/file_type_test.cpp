@@ -1,11 +1,10 @@
 #include "batch/file_type.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "support/support.h"
 
 using namespace std::string_literals;
 
@@ -13,23 +12,13 @@ namespace {
 
 const char* const kUnrecognized = "[ERROR] UNRECOGNIZED";
 
-class FileTypeTest : public testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/zorvane-file-type-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
+struct FileTypeTest : testing::Test {
+  TempFolder temp;
+  std::string folder = temp.path.substr(0, temp.path.size() - 1);
   std::string write(const std::string& name, const std::string& bytes) {
-    std::string path = folder + "/" + name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    writeFile(temp.file(name), bytes);
+    return temp.file(name);
   }
-  std::string folder;
 };
 
 TEST_F(FileTypeTest, namesFilesByTheirFirstBytes) {
