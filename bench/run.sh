@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Benchmarks the console converter against other converters and against the
+# floor of its own chain (FreeImage decoding alone plus DevIL encoding alone),
+# printing medians of wall time and peak memory.
+#   bench/run.sh [runs]      (default 5 runs of each command)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+work=bench/work
+mkdir -p "$work"
+
+packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev imagemagick graphicsmagick
+          netpbm libjpeg-turbo-progs time)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-bench -j2 >/dev/null
+zorvane=$PWD/build-bench/zorvane
+g++ -O2 -std=c++17 bench/floor.cpp -o "$work/floor" -lfreeimage -lIL -lILU
+gcc -O2 bench/hello.c -o "$work/hello"
+# The same line from a program that loads the converter's own libraries but no window toolkit.
+gcc -O2 bench/hello.c -o "$work/hello-core" -Wl,--no-as-needed -lfreeimage -lIL -lILU -lpthread
+
+# Test pictures: a 24-megapixel and a 1-megapixel photo made from a sample.
+if [ ! -f "$work/photo24.jpg" ]; then
+  convert samples/landscape.jpg -auto-orient -resize '6000x4000!' -quality 92 "$work/photo24.jpg"
+  convert samples/landscape.jpg -auto-orient -resize '1224x816!' -quality 92 "$work/photo1.jpg"
+  djpeg -dct int -pnm "$work/photo24.jpg" > "$work/photo24.ppm"
+fi
+
+median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+
+# Median wall seconds and peak kilobytes of a shell command over the runs.
+measure() {
+  local command=$1 times=() peaks=() start end
+  for ((i = 0; i < runs; i++)); do
+    start=$(date +%s%N)
+    /usr/bin/time -f '%M' -o "$work/time.txt" sh -c "$command" >/dev/null 2>&1
+    end=$(date +%s%N)
+    times+=("$(echo "($end - $start) / 1000000000" | bc -l)")
+    peaks+=("$(tail -n 1 "$work/time.txt")")
+  done
+  echo "$(printf '%s\n' "${times[@]}" | median) $(printf '%s\n' "${peaks[@]}" | median)"
+}
+
+# Median milliseconds a floor program reports for the library calls alone.
+floor_ms() {
+  for ((i = 0; i < runs; i++)); do "$@"; done | median
+}
+
+out=$work/out
+mkdir -p "$out"
+echo "24-megapixel JPEG to 24-bit PCX, $runs runs each, medians"
+printf '%-34s %10s %12s\n' "command" "wall (s)" "peak (MB)"
+row() { printf '%-34s %10.3f %12.0f\n' "$1" "$2" "$(echo "$3 / 1024" | bc -l)"; }
+
+read -r z_time z_peak < <(measure "$zorvane -q -i $PWD/$work/photo24.jpg -o $PWD/$out")
+row "zorvane" "$z_time" "$z_peak"
+read -r im_time im_peak < <(measure "convert $work/photo24.jpg $out/im.pcx")
+row "ImageMagick convert" "$im_time" "$im_peak"
+read -r gm_time gm_peak < <(measure "gm convert $work/photo24.jpg $out/gm.pcx")
+row "GraphicsMagick gm convert" "$gm_time" "$gm_peak"
+read -r nb_time nb_peak < <(measure "jpegtopnm $work/photo24.jpg | ppmtopcx -24bit > $out/netpbm.pcx")
+row "netpbm jpegtopnm | ppmtopcx" "$nb_time" "$nb_peak"
+read -r d_time d_peak < <(measure "$work/floor decode $work/photo24.jpg")
+read -r e_time e_peak < <(measure "$work/floor encode $work/photo24.ppm $out/floor.pcx")
+row "floor: FreeImage decode (process)" "$d_time" "$d_peak"
+row "floor: DevIL encode (process)" "$e_time" "$e_peak"
+decode_ms=$(floor_ms "$work/floor" decode "$work/photo24.jpg")
+encode_ms=$(floor_ms "$work/floor" encode "$work/photo24.ppm" "$out/floor.pcx")
+floor_s=$(echo "($decode_ms + $encode_ms) / 1000" | bc -l)
+printf '%-34s %10.3f %12s\n' "floor: library calls alone" "$floor_s" "-"
+echo
+printf 'zorvane / floor, wall time:       %.2f (goal: at most 1.10)\n' "$(echo "$z_time / $floor_s" | bc -l)"
+printf 'zorvane / ImageMagick, peak memory: %.2f (goal: at most 1.10)\n' "$(echo "$z_peak / $im_peak" | bc -l)"
+printf 'zorvane / GraphicsMagick, wall:     %.2f\n' "$(echo "$z_time / $gm_time" | bc -l)"
+echo
+
+echo "1-megapixel JPEG to PCX, $runs runs each, medians"
+read -r z1_time z1_peak < <(measure "$zorvane -q -i $PWD/$work/photo1.jpg -o $PWD/$out")
+row "zorvane" "$z1_time" "$z1_peak"
+read -r gm1_time gm1_peak < <(measure "gm convert $work/photo1.jpg $out/gm1.pcx")
+row "GraphicsMagick gm convert" "$gm1_time" "$gm1_peak"
+echo
+
+# Start-up: many short runs, so the time of one is measured over a batch.
+startup_ms() {
+  local command=$1 batch=200 samples=()
+  for ((i = 0; i < runs; i++)); do
+    local start end
+    start=$(date +%s%N)
+    for ((k = 0; k < batch; k++)); do $command >/dev/null; done
+    end=$(date +%s%N)
+    samples+=("$(echo "($end - $start) / $batch / 1000000" | bc -l)")
+  done
+  printf '%s\n' "${samples[@]}" | median
+}
+echo "Start-up, one printed line, median of $runs batches of 200 runs"
+v=$(startup_ms "$zorvane -v")
+h=$(startup_ms "$work/hello")
+c=$(startup_ms "$work/hello-core")
+printf '%-44s %8.2f ms\n' "zorvane -v" "$v" "a program linking no library" "$h" \
+  "a program linking FreeImage and DevIL only" "$c"
+printf 'zorvane -v minus the program linking FreeImage and DevIL: %.2f ms (goal: at most 5)\n' "$(echo "$v - $c" | bc -l)"
+printf 'zorvane -v minus the program linking no library:          %.2f ms\n' "$(echo "$v - $h" | bc -l)"

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Sets zorvane up on Debian 12: installs the packages it needs, builds it,
+# then converts the sample photo (./setup.sh sample) or runs the whole test
+# suite (./setup.sh test).
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=${1:-sample}
+
+build_packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev)
+test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs)
+
+case "$mode" in
+  sample) packages=("${build_packages[@]}") ;;
+  test) packages=("${build_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [sample|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$([ "$mode" = test ] && echo ON || echo OFF)"
+cmake --build build -j2
+
+if [ "$mode" = sample ]; then
+  ./build/zorvane -i "$PWD/samples/landscape.jpg" -o "$PWD/build" -d
+  echo "Written: $PWD/build/landscape.pcx"
+else
+  ctest --test-dir build --output-on-failure -j2
+fi
