@@ -33,17 +33,17 @@ struct InputReport {
 };
 
 const InputReport inputReports[] = {
-    {"dds", {{"DDS Load As: ", "Input", "DDS Load As", 0}}},
-    {"gif", {{"GIF Frame Loading: ", "Input", "GIF Frame Loading", 2}}},
-    {"ico", {{"ICO Frame Loading: ", "Input", "ICO Frame Loading", 2}}},
-    {"psd", {{"PSD Color Mode: ", "Input", "PSD Color Mode", 6}}},
+    {"dds", {{"DDS Load As: ", inputGroup, "DDS Load As", 0}}},
+    {"gif", {{"GIF Frame Loading: ", inputGroup, "GIF Frame Loading", 2}}},
+    {"ico", {{"ICO Frame Loading: ", inputGroup, "ICO Frame Loading", 2}}},
+    {"psd", {{"PSD Color Mode: ", inputGroup, "PSD Color Mode", 6}}},
     {"raw",
-     {{"RAW Load As: ", "Input", "RAW Load As", 1},
-      {"RAW Header Size: ", "Input", "RAW Header Size"},
-      {"RAW Image Width: ", "Input", "RAW Image Width"},
-      {"RAW Image Height: ", "Input", "RAW Image Height"},
-      {"RAW Tone Mapping: ", "Input", "RAW Tone Mapping", 3}}},
-    {"tiff", {{"TIFF Frame Loading: ", "Input", "TIFF Frame Loading", 2}}},
+     {{"RAW Load As: ", inputGroup, "RAW Load As", 1},
+      {"RAW Header Size: ", inputGroup, "RAW Header Size"},
+      {"RAW Image Width: ", inputGroup, "RAW Image Width"},
+      {"RAW Image Height: ", inputGroup, "RAW Image Height"},
+      {"RAW Tone Mapping: ", inputGroup, "RAW Tone Mapping", 3}}},
+    {"tiff", {{"TIFF Frame Loading: ", inputGroup, "TIFF Frame Loading", 2}}},
 };
 
 // Output formats: their report lines (the first is the bit depth) and the
@@ -54,13 +54,13 @@ struct OutputReport {
   const char* qualityKey = nullptr;
 };
 
-#define BPP(upper) {upper " BPP: ", "Output", upper " BPP"}
+#define BPP(upper) {upper " BPP: ", outputGroup, upper " BPP"}
 const OutputReport outputReports[] = {
     {"bmp",
-     {BPP("BMP"), {"BMP Compression: ", "Output", "BMP Compression", compressionList},
-      {"BMP Color Table: ", "Output", "BMP Color Table", 5}}},
+     {BPP("BMP"), {"BMP Compression: ", outputGroup, "BMP Compression", compressionList},
+      {"BMP Color Table: ", outputGroup, "BMP Color Table", 5}}},
     {"dds", {BPP("DDS")}},
-    {"exr", {BPP("EXR"), {"EXR Compression: ", "Output", "EXR Compression", compressionList}}},
+    {"exr", {BPP("EXR"), {"EXR Compression: ", outputGroup, "EXR Compression", compressionList}}},
     {"gif", {BPP("GIF")}},
     {"hdr", {BPP("HDR")}},
     {"ico", {BPP("ICO")}},
@@ -68,8 +68,8 @@ const OutputReport outputReports[] = {
     {"jng", {BPP("JNG")}},
     {"jp2", {BPP("JP2")}},
     {"jpg",
-     {BPP("JPG"), {"JPG Quality: ", "Output", "JPG Quality"},
-      {"JPG Chroma Subsampling: ", "Output", "JPG Chroma", 7}, {"JPG Save As: ", "Output", "JPG Save As", 8}},
+     {BPP("JPG"), {"JPG Quality: ", outputGroup, "JPG Quality"},
+      {"JPG Chroma Subsampling: ", outputGroup, "JPG Chroma", 7}, {"JPG Save As: ", outputGroup, "JPG Save As", 8}},
      "JPG Quality"},
     {"jxr", {BPP("JXR")}},
     {"pbm", {BPP("PBM")}},
@@ -77,16 +77,16 @@ const OutputReport outputReports[] = {
     {"pfm", {BPP("PFM")}},
     {"pgm", {BPP("PGM")}},
     {"png",
-     {BPP("PNG"), {"PNG Compression: ", "Output", "PNG Compression", compressionList},
-      {"PNG Interlaced: ", "Output", "PNG Interlaced"}}},
+     {BPP("PNG"), {"PNG Compression: ", outputGroup, "PNG Compression", compressionList},
+      {"PNG Interlaced: ", outputGroup, "PNG Interlaced"}}},
     {"ppm", {BPP("PPM")}},
     {"psd", {BPP("PSD")}},
-    {"tga", {BPP("TGA"), {"TGA Compression: ", "Output", "TGA Compression", compressionList}}},
+    {"tga", {BPP("TGA"), {"TGA Compression: ", outputGroup, "TGA Compression", compressionList}}},
     {"tiff",
-     {BPP("TIFF"), {"TIFF Compression: ", "Output", "TIFF Compression", compressionList},
-      {"TIFF Color Mode: ", "Output", "TIFF Color Mode", 6}}},
+     {BPP("TIFF"), {"TIFF Compression: ", outputGroup, "TIFF Compression", compressionList},
+      {"TIFF Color Mode: ", outputGroup, "TIFF Color Mode", 6}}},
     {"wbmp", {BPP("WBMP")}},
-    {"webp", {BPP("WEBP"), {"WEBP Quality: ", "Output", "WEBP Quality"}}, "WEBP Quality"},
+    {"webp", {BPP("WEBP"), {"WEBP Quality: ", outputGroup, "WEBP Quality"}}, "WEBP Quality"},
     {"xpm", {BPP("XPM")}},
 };
 #undef BPP
@@ -139,7 +139,7 @@ bool checkOutputFormat(const Reporter& out) {
     if (!isValidBitDepth(output.format, fieldNumber(*findSettingField(depth.group, depth.key))))
       return out.error(std::string("Invalid ") + output.format + "-bpp value");
     if (output.qualityKey) {
-      int32_t quality = fieldNumber(*findSettingField("Output", output.qualityKey));
+      int32_t quality = fieldNumber(*findSettingField(outputGroup, output.qualityKey));
       if (quality < 1 || quality > 100) return out.error(std::string("Invalid ") + output.format + "-quality value");
     }
   }

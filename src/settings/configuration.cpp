@@ -49,9 +49,9 @@ void migrate(const IniFile& ini) {
   if (settings.cfg < 14 && settings.rawLoadAs != 0) settings.rawLoadAs += 2;
   if (settings.cfg < 19) {
     std::string value;
-    if (findIniValue(findIniGroup(ini, "Input"), "PSD Color Model", value) && readInteger(value) != 0)
+    if (findIniValue(findIniGroup(ini, inputGroup), "PSD Color Model", value) && readInteger(value) != 0)
       settings.psdColorMode = static_cast<int32_t>(readInteger(value));
-    if (findIniValue(findIniGroup(ini, "Output"), "TIFF Color Model", value) && readInteger(value) != 0)
+    if (findIniValue(findIniGroup(ini, outputGroup), "TIFF Color Model", value) && readInteger(value) != 0)
       settings.tiffColorMode = static_cast<int32_t>(readInteger(value));
   }
 }
@@ -67,13 +67,13 @@ std::string configurationText() {
     int end = i;
     while (end < count && group == fields[end].group) end++;
     appendLine(out, "[" + group + "]");
-    bool windowHidden = group == "Window" && settings.saveWindowPosition != 1;
+    bool windowHidden = group == windowGroup && settings.saveWindowPosition != 1;
     if (!windowHidden) {
       for (int k = i; k < end; k++)
         if (!fields[k].format) appendLine(out, std::string(fields[k].key) + " = " + valueText(fields[k]));
       // Per-format keys only for the formats this system reads and writes.
       const std::vector<std::string>* formats =
-          group == "Input" ? &inputExtensionList() : group == "Output" ? &outputExtensionList() : nullptr;
+          group == inputGroup ? &inputExtensionList() : group == outputGroup ? &outputExtensionList() : nullptr;
       if (formats)
         for (const std::string& format : *formats)
           for (int k = i; k < end; k++)

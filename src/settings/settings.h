@@ -88,6 +88,18 @@ struct Settings {
 
 extern Settings settings;
 
+// The groups of the record, named as the configuration file names them.
+inline constexpr const char* generalGroup = "General";
+inline constexpr const char* windowGroup = "Window";
+inline constexpr const char* interfaceGroup = "Interface";
+inline constexpr const char* inputGroup = "Input";
+inline constexpr const char* outputGroup = "Output";
+inline constexpr const char* transformGroup = "Transform";
+inline constexpr const char* adjustmentGroup = "Adjustment";
+inline constexpr const char* frameGroup = "Frame";
+inline constexpr const char* watermarkGroup = "Watermark";
+inline constexpr const char* advancedGroup = "Advanced";
+
 enum class FieldKind { Flag, Choice, Number, Real, Text, Colour, Date };
 
 // One field of the record as the configuration file knows it. Exactly one of
