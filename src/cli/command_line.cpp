@@ -135,9 +135,11 @@ std::string optionValue(const std::string& parameter) {
 }
 
 std::string versionText(int number) {
-  std::string text = decimal(number);
-  if (text.size() > 1) text.insert(1, ".");
-  if (text.size() > 3) text.insert(3, ".");
+  // A point before the second and before the third digit; a last 0 goes.
+  std::string digits = decimal(number);
+  std::string text = digits.substr(0, 1);
+  if (digits.size() > 1) text += "." + digits.substr(1, 1);
+  if (digits.size() > 2) text += "." + digits.substr(2);
   if (text.back() == '0') text = text.substr(0, 3);
   return text;
 }
