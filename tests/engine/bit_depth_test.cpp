@@ -4,22 +4,15 @@
 #include "engine/pcx_writer.h"
 #include "engine/stages.h"
 #include "formats/catalogue.h"
+#include "support/pictures.h"
 #include "support/support.h"
 
 namespace {
 
-Image solidPicture(int bpp, int width = 8, int height = 4) {
-  Image image(FreeImage_Allocate(width, height, bpp));
-  if (bpp == 8) {
-    RGBQUAD* palette = FreeImage_GetPalette(image.get());
-    for (int i = 0; i < 256; i++) palette[i] = {BYTE(i), BYTE(255 - i), BYTE(i / 2), 0};
-    for (int y = 0; y < height; y++)
-      for (int x = 0; x < width; x++) FreeImage_GetScanLine(image.get(), y)[x] = static_cast<BYTE>(x * 30 + y);
-  } else if (bpp == 24) {
-    for (int y = 0; y < height; y++)
-      for (int x = 0; x < width * 3; x++) FreeImage_GetScanLine(image.get(), y)[x] = static_cast<BYTE>(x * 9 + y * 40);
-  }
-  return image;
+// A patterned picture, 24-bit or as an 8-bit palette picture.
+Image picture(int bpp, int width = 8, int height = 4) {
+  Image pattern = patternPicture(width, height);
+  return bpp == 8 ? Image(FreeImage_ColorQuantize(pattern.get(), FIQ_WUQUANT)) : std::move(pattern);
 }
 
 struct BitDepthTest : testing::Test {
@@ -45,7 +38,7 @@ TEST_F(BitDepthTest, convertsToTheTargetOfTheFormat) {
     SCOPED_TRACE(std::string(c.format) + " " + std::to_string(c.target) + " from " + std::to_string(c.source));
     job.outputExtension = c.format;
     job.targetBitDepth = c.target;
-    Image result = bitDepthStage(solidPicture(c.source));
+    Image result = bitDepthStage(picture(c.source));
     ASSERT_TRUE(result);
     EXPECT_EQ(static_cast<int>(FreeImage_GetBPP(result.get())), c.resultBpp);
     EXPECT_EQ(FreeImage_GetColorType(result.get()), c.type);
@@ -55,10 +48,10 @@ TEST_F(BitDepthTest, convertsToTheTargetOfTheFormat) {
 TEST_F(BitDepthTest, sixteenBitsUseTheLayoutOfTheFormat) {
   job.targetBitDepth = 16;
   job.outputExtension = "tga";
-  Image tga = bitDepthStage(solidPicture(24));
+  Image tga = bitDepthStage(picture(24));
   EXPECT_EQ(FreeImage_GetGreenMask(tga.get()), static_cast<unsigned>(FI16_555_GREEN_MASK));
   job.outputExtension = "bmp";
-  Image bmp = bitDepthStage(solidPicture(24));
+  Image bmp = bitDepthStage(picture(24));
   EXPECT_EQ(FreeImage_GetGreenMask(bmp.get()), static_cast<unsigned>(FI16_565_GREEN_MASK));
 }
 
@@ -66,19 +59,19 @@ TEST_F(BitDepthTest, autoIsDerivedFromEachFilesOwnDepth) {
   job.outputExtension = "pcx";
   job.keepDepth = 1;
   job.sourceBitDepth = 8;
-  Image result = bitDepthStage(solidPicture(8));
+  Image result = bitDepthStage(picture(8));
   EXPECT_EQ(job.targetBitDepth, 24);
   EXPECT_EQ(FreeImage_GetBPP(result.get()), 24u);
   job.outputExtension = "png";
   job.sourceBitDepth = 8;
-  EXPECT_EQ(FreeImage_GetBPP(bitDepthStage(solidPicture(8)).get()), 8u);
+  EXPECT_EQ(FreeImage_GetBPP(bitDepthStage(picture(8)).get()), 8u);
   EXPECT_EQ(job.targetBitDepth, 8);
 }
 
 TEST_F(BitDepthTest, anUnknownTargetYieldsNoImage) {
   job.outputExtension = "pcx";
   job.targetBitDepth = 2;
-  EXPECT_FALSE(bitDepthStage(solidPicture(24)));
+  EXPECT_FALSE(bitDepthStage(picture(24)));
   EXPECT_FALSE(bitDepthStage(nullptr));
 }
 
@@ -86,10 +79,10 @@ TEST(PcxWriter, writesEveryDepthAs24BitPixels) {
   TempFolder folder;
   for (int bpp : {8, 24}) {
     SCOPED_TRACE(bpp);
-    Image picture = solidPicture(bpp, 7, 3);
-    Image expected(FreeImage_ConvertTo24Bits(picture.get()));
+    Image original = picture(bpp, 7, 3);
+    Image expected(FreeImage_ConvertTo24Bits(original.get()));
     std::string path = folder.file("picture" + std::to_string(bpp) + ".pcx");
-    ASSERT_TRUE(writePcx(std::move(picture), path));
+    ASSERT_TRUE(writePcx(std::move(original), path));
     Rgb pcx = decodePcx(path);
     ASSERT_EQ(pcx.width, 7);
     ASSERT_EQ(pcx.height, 3);
@@ -107,9 +100,9 @@ TEST(PcxWriter, writesEveryDepthAs24BitPixels) {
 TEST(PcxWriter, neverTakesOverAFileThatIsThere) {
   TempFolder folder;
   writeFile(folder.file("taken.pcx"), "someone else's");
-  EXPECT_FALSE(writePcx(solidPicture(24), folder.file("taken.pcx")));
+  EXPECT_FALSE(writePcx(picture(24), folder.file("taken.pcx")));
   EXPECT_EQ(readFile(folder.file("taken.pcx")), "someone else's");
-  EXPECT_FALSE(writePcx(solidPicture(24), folder.file("missing/new.pcx")));
+  EXPECT_FALSE(writePcx(picture(24), folder.file("missing/new.pcx")));
   EXPECT_FALSE(writePcx(nullptr, folder.file("none.pcx")));
   EXPECT_FALSE(exists(folder.file("none.pcx")));
 }
