@@ -6,6 +6,7 @@
 #include "batch/job_state.h"
 #include "batch/worker.h"
 #include "cli/long_options.h"
+#include "engine/watermark.h"
 #include "formats/catalogue.h"
 #include "i18n/language_table.h"
 #include "i18n/text.h"
@@ -213,6 +214,7 @@ bool checkStages(const Reporter& out) {
     out.report("Watermark offset (x/y): " + decimal(s.textXOffset) + "/" + decimal(s.textYOffset));
     out.report("Watermark rotation: " + decimal(s.textRotation));
     out.report("Watermark size/mode: " + keywordText(21, s.textSize));
+    if (!loadWatermarkFont()) return out.error("Invalid watermark font");
   } else if (s.doWatermark == 2) {
     out.report("Watermark image: " + s.image);
     out.report("Watermark greyscale: " + flag(s.imageGreyscale));
@@ -292,6 +294,7 @@ bool runConsoleConversion(bool quiet) {
 
   out.progressLine(lookupText("General", "Converting"));
   int32_t converted = runWorker();
+  if (settings.doWatermark == 1 && watermarkFontLoaded()) releaseWatermarkFont();
   if (converted == 0) {
     printLine(lookupText("Msg", "Conversion is not complete"));
     return false;

@@ -1,5 +1,6 @@
 #include "support/pictures.h"
 
+#include <algorithm>
 #include <cstring>
 
 Image patternPicture(int width, int height) {
@@ -56,4 +57,19 @@ Pixel pixelAt(FIBITMAP* image, int x, int y) {
   }
   FreeImage_GetPixelColor(image, x, row, &value);
   return {value.rgbRed, value.rgbGreen, value.rgbBlue};
+}
+
+Box boxOf(FIBITMAP* image, Pixel colour) {
+  int width = static_cast<int>(FreeImage_GetWidth(image)), height = static_cast<int>(FreeImage_GetHeight(image));
+  int left = width, top = height, right = -1, bottom = -1;
+  for (int y = 0; y < height; y++)
+    for (int x = 0; x < width; x++)
+      if (pixelAt(image, x, y) == colour) {
+        left = std::min(left, x);
+        top = std::min(top, y);
+        right = std::max(right, x);
+        bottom = std::max(bottom, y);
+      }
+  if (right < 0) return {};
+  return {left, top, right - left + 1, bottom - top + 1};
 }

@@ -18,3 +18,10 @@ struct Pixel {
   bool operator==(const Pixel&) const = default;
 };
 Pixel pixelAt(FIBITMAP* image, int x, int y);
+
+// The smallest rectangle holding every pixel of a colour; width 0 when none.
+struct Box {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool operator==(const Box&) const = default;
+};
+Box boxOf(FIBITMAP* image, Pixel colour);

@@ -1,0 +1,262 @@
+// The drawing module: frame and text layers drawn with Cairo, Pango and
+// fontconfig, headless. Built into "zorvane-layers.so", which exports only
+// the function table.
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/drawing.h"
+
+namespace {
+
+// The watermark font, once loaded.
+PangoFontDescription* watermarkFont = nullptr;
+bool underlined = false;
+bool struckOut = false;
+
+// A cairo context over a canvas stored bottom row first: the flip makes
+// drawing coordinates start at the top left, y downwards.
+cairo_t* drawOn(Canvas canvas, cairo_surface_t*& surface) {
+  surface = cairo_image_surface_create_for_data(canvas.bits, CAIRO_FORMAT_ARGB32, canvas.width, canvas.height,
+                                                canvas.stride);
+  cairo_t* cr = cairo_create(surface);
+  cairo_translate(cr, 0, canvas.height);
+  cairo_scale(cr, 1, -1);
+  return cr;
+}
+
+// Cairo keeps premultiplied alpha; the canvas holds straight alpha.
+bool finish(cairo_t* cr, cairo_surface_t* surface, Canvas canvas) {
+  bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  cairo_surface_destroy(surface);
+  for (int y = 0; y < canvas.height; y++) {
+    uint8_t* p = canvas.bits + static_cast<ptrdiff_t>(y) * canvas.stride;
+    for (int x = 0; x < canvas.width; x++, p += 4) {
+      unsigned alpha = p[3];
+      if (alpha == 0 || alpha == 255) continue;
+      for (int c = 0; c < 3; c++) p[c] = static_cast<uint8_t>(std::min(255u, (p[c] * 255u + alpha / 2) / alpha));
+    }
+  }
+  return ok;
+}
+
+void setColour(cairo_t* cr, Rgba colour, double alpha) {
+  cairo_set_source_rgba(cr, colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0, alpha);
+}
+
+void box(cairo_t* cr, Rgba colour, double x, double y, double width, double height) {
+  setColour(cr, colour, 1.0);
+  cairo_rectangle(cr, x, y, width, height);
+  cairo_fill(cr);
+}
+
+void quad(cairo_t* cr, Rgba colour, const double (&points)[8]) {
+  setColour(cr, colour, 1.0);
+  cairo_move_to(cr, points[0], points[1]);
+  for (int i = 2; i < 8; i += 2) cairo_line_to(cr, points[i], points[i + 1]);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+}
+
+bool drawFrame(const FrameRequest& f, Canvas canvas) {
+  cairo_surface_t* surface;
+  cairo_t* cr = drawOn(canvas, surface);
+  double W = canvas.width, H = canvas.height, L = f.left, R = f.right, T = f.top, B = f.bottom;
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_GOOD);
+  cairo_push_group(cr);
+  // The corner boxes lie under the mitre diagonals, so the antialiased edges
+  // where two bands meet leave no seam.
+  box(cr, f.topColour, 0, 0, L, T);
+  box(cr, f.rightColour, W - R, 0, R, T);
+  box(cr, f.bottomColour, W - R, H - B, R, B);
+  box(cr, f.leftColour, 0, H - B, L, B);
+  quad(cr, f.topColour, {0, 0, W, 0, W - R, T, L, T});
+  quad(cr, f.rightColour, {W, 0, W, H, W - R, H - B, W - R, T});
+  quad(cr, f.bottomColour, {W, H, 0, H, L, H - B, W - R, H - B});
+  quad(cr, f.leftColour, {0, H, 0, 0, L, T, L, H - B});
+  cairo_pop_group_to_source(cr);
+  cairo_paint_with_alpha(cr, f.opacity / 255.0);
+  return finish(cr, surface, canvas);
+}
+
+bool installed(const char* family) {
+  FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, family, nullptr);
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  bool found = fonts && fonts->nfont > 0;
+  if (fonts) FcFontSetDestroy(fonts);
+  FcObjectSetDestroy(objects);
+  FcPatternDestroy(pattern);
+  return found;
+}
+
+// The installed family that stands for a name: the name itself, or one of
+// the metric-compatible families fontconfig binds to it strongly ("Arial" is
+// served by "Liberation Sans"). The weak fallbacks it adds for any name do
+// not count, so an unknown name resolves to nothing.
+std::string resolveFamily(const std::string& name) {
+  if (name.empty() || !FcInit()) return "";
+  FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, name.c_str(), nullptr);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  std::string resolved;
+  FcValue value;
+  FcValueBinding binding;
+  for (int i = 0; resolved.empty() && FcPatternGetWithBinding(pattern, FC_FAMILY, i, &value, &binding) == FcResultMatch;
+       i++)
+    if (binding != FcValueBindingWeak && value.type == FcTypeString &&
+        installed(reinterpret_cast<const char*>(value.u.s)))
+      resolved = reinterpret_cast<const char*>(value.u.s);
+  FcPatternDestroy(pattern);
+  return resolved;
+}
+
+void releaseFont() {
+  if (watermarkFont) pango_font_description_free(watermarkFont);
+  watermarkFont = nullptr;
+}
+
+bool loadFont(const FontRequest& request) {
+  releaseFont();
+  std::string family = resolveFamily(request.family);
+  if (family.empty() || request.points <= 0 || request.points > 10000) return false;
+  watermarkFont = pango_font_description_new();
+  pango_font_description_set_family(watermarkFont, family.c_str());
+  pango_font_description_set_size(watermarkFont, request.points * PANGO_SCALE);
+  pango_font_description_set_weight(watermarkFont, request.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(watermarkFont, request.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  underlined = request.underline;
+  struckOut = request.strikeout;
+  return true;
+}
+
+bool fontLoaded() { return watermarkFont != nullptr; }
+
+// One line of text laid out with the watermark font at 96 dots per inch;
+// raster text is drawn and measured without smoothing.
+PangoLayout* lineLayout(cairo_t* cr, const std::string& line, bool antialiased) {
+  PangoLayout* layout = pango_cairo_create_layout(cr);
+  PangoContext* context = pango_layout_get_context(layout);
+  pango_cairo_context_set_resolution(context, 96);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, antialiased ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+  cairo_font_options_set_hint_metrics(options, antialiased ? CAIRO_HINT_METRICS_OFF : CAIRO_HINT_METRICS_ON);
+  pango_cairo_context_set_font_options(context, options);
+  cairo_font_options_destroy(options);
+  pango_layout_context_changed(layout);
+  pango_layout_set_font_description(layout, watermarkFont);
+  PangoAttrList* attributes = pango_attr_list_new();
+  if (underlined) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (struckOut) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
+  pango_layout_set_attributes(layout, attributes);
+  pango_attr_list_unref(attributes);
+  pango_layout_set_text(layout, line.c_str(), static_cast<int>(line.size()));
+  return layout;
+}
+
+// Line sizes with the raster font, and where the block of text puts them.
+struct TextBox {
+  std::vector<int> lineWidths;
+  int width = 0, height = 0, step = 0;
+};
+
+TextBox measure(const TextRequest& request) {
+  TextBox box;
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 10, 10);
+  cairo_t* cr = cairo_create(surface);
+  int widest = 0, tallest = 0;
+  for (const std::string& line : request.lines) {
+    PangoLayout* layout = lineLayout(cr, line, false);
+    int width, height;
+    pango_layout_get_pixel_size(layout, &width, &height);
+    g_object_unref(layout);
+    box.lineWidths.push_back(width);
+    widest = std::max(widest, width);
+    tallest = std::max(tallest, height);
+  }
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
+  if (request.severalLines) {
+    int lineHeight = std::max(tallest, 10);
+    box.width = std::max(widest, 10);
+    box.step = lineHeight + request.leading;
+    box.height = lineHeight + static_cast<int>(request.lines.size() - 1) * box.step;
+  } else {
+    box.width = widest;
+    box.height = tallest;
+  }
+  box.width += 2 * request.padding;
+  box.height += 2 * request.padding;
+  return box;
+}
+
+bool measureText(const TextRequest& request, int& width, int& height) {
+  if (!watermarkFont || request.lines.empty()) return false;
+  TextBox box = measure(request);
+  width = box.width;
+  height = box.height;
+  return width > 0 && height > 0;
+}
+
+int lineX(const TextRequest& request, int canvasWidth, int lineWidth) {
+  if (!request.severalLines) return request.padding;
+  switch (request.alignment) {
+    case 0:
+      return request.padding;
+    case 1:
+      return static_cast<int>(std::round((canvasWidth - lineWidth) / 2.0));
+    case 2:
+      return canvasWidth - lineWidth - request.padding;
+    default:
+      return 0;
+  }
+}
+
+bool drawText(const TextRequest& request, Canvas canvas) {
+  if (!watermarkFont || request.lines.empty()) return false;
+  TextBox box = measure(request);
+  cairo_surface_t* surface;
+  cairo_t* cr = drawOn(canvas, surface);
+  bool antialiased = request.antialiased;
+  // Raster text blends its colours as it draws; smoothed text is drawn
+  // opaque and laid on at the two opacities afterwards.
+  double textAlpha = antialiased ? 1.0 : request.text.alpha / 255.0;
+  double backAlpha = antialiased ? 1.0 : request.back.alpha / 255.0;
+  cairo_push_group(cr);
+  setColour(cr, request.back, backAlpha);
+  cairo_paint(cr);
+  cairo_pop_group_to_source(cr);
+  cairo_paint_with_alpha(cr, antialiased ? request.back.alpha / 255.0 : 1.0);
+
+  cairo_push_group(cr);
+  int y = request.padding;
+  for (size_t i = 0; i < request.lines.size(); i++) {
+    PangoLayout* layout = lineLayout(cr, request.lines[i], antialiased);
+    int lineWidth = box.lineWidths[i];
+    if (antialiased) {
+      PangoRectangle logical;
+      pango_layout_get_extents(layout, nullptr, &logical);
+      lineWidth = static_cast<int>(std::lround(logical.width / static_cast<double>(PANGO_SCALE)));
+    }
+    cairo_move_to(cr, lineX(request, box.width, lineWidth), y);
+    setColour(cr, request.text, textAlpha);
+    pango_cairo_show_layout(cr, layout);
+    g_object_unref(layout);
+    y += box.step;
+  }
+  cairo_pop_group_to_source(cr);
+  cairo_paint_with_alpha(cr, antialiased ? request.text.alpha / 255.0 : 1.0);
+  return finish(cr, surface, canvas);
+}
+
+const DrawingFunctions functions = {drawFrame, loadFont, releaseFont, fontLoaded, measureText, drawText};
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) const DrawingFunctions* zorvaneDrawingFunctions() {
+  return &functions;
+}
