@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-sample}
 
-build_packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev)
+build_packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
+                libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2)
 test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs)
 
 case "$mode" in

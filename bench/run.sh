@@ -9,7 +9,8 @@ runs=${1:-5}
 work=bench/work
 mkdir -p "$work"
 
-packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev imagemagick graphicsmagick
+packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libcairo2-dev libpango1.0-dev
+          libfontconfig-dev fonts-liberation2 imagemagick graphicsmagick
           netpbm libjpeg-turbo-progs time)
 scripts/install-packages.sh "${packages[@]}"
 

@@ -29,6 +29,6 @@ Image frameStage(Image image, int width, int height) {
                         opaque(settings.solidTopColor),
                         opaque(settings.solidBottomColor),
                         settings.solidOpacity};
-  if (draw->drawFrame(frame, canvasOf(layer.get()))) compositeLayer(image.get(), layer.get(), 0, 0);
-  return image;
+  if (!draw->drawFrame(frame, canvasOf(layer.get()))) return image;
+  return compositeLayer(std::move(image), layer.get(), 0, 0);
 }

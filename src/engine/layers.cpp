@@ -11,15 +11,20 @@ Canvas canvasOf(FIBITMAP* layer) {
           static_cast<int>(FreeImage_GetHeight(layer)), static_cast<int>(FreeImage_GetPitch(layer))};
 }
 
-void compositeLayer(FIBITMAP* picture, FIBITMAP* layer, int x, int y) {
+Image compositeLayer(Image picture, FIBITMAP* layer, int x, int y) {
   int width = static_cast<int>(FreeImage_GetWidth(layer)), height = static_cast<int>(FreeImage_GetHeight(layer));
-  if (x < 0 || y < 0 || x + width > static_cast<int>(FreeImage_GetWidth(picture)) ||
-      y + height > static_cast<int>(FreeImage_GetHeight(picture)))
-    return;
+  int pictureWidth = static_cast<int>(FreeImage_GetWidth(picture.get()));
+  int pictureHeight = static_cast<int>(FreeImage_GetHeight(picture.get()));
+  if (x < 0 || y < 0 || x + width > pictureWidth || y + height > pictureHeight) return picture;
+  if (width == pictureWidth && height == pictureHeight) {
+    Image blended(FreeImage_Composite(layer, FALSE, nullptr, picture.get()));
+    return blended ? std::move(blended) : std::move(picture);
+  }
   // Only the part under the layer can change, so only that part is
-  // composited: the same pixels as a picture-sized transparent canvas.
-  Image under(FreeImage_Copy(picture, x, y, x + width, y + height));
-  if (!under) return;
+  // composited: the same pixels as with a picture-sized transparent canvas.
+  Image under(FreeImage_Copy(picture.get(), x, y, x + width, y + height));
+  if (!under) return picture;
   Image blended(FreeImage_Composite(layer, FALSE, nullptr, under.get()));
-  if (blended) FreeImage_Paste(picture, blended.get(), x, y, 256);
+  if (blended) FreeImage_Paste(picture.get(), blended.get(), x, y, 256);
+  return picture;
 }

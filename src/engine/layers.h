@@ -11,6 +11,7 @@ Image transparentLayer(int width, int height);
 Canvas canvasOf(FIBITMAP* layer);
 
 // Blends a 32-bit layer over the 24-bit picture with its top-left corner at
-// (x, y). A layer that does not lie wholly within the picture (FreeImage
-// refuses to paste it) leaves the picture as it is.
-void compositeLayer(FIBITMAP* picture, FIBITMAP* layer, int x, int y);
+// (x, y) and returns the picture to continue with. A layer that does not lie
+// wholly within the picture (FreeImage refuses to paste it) leaves the
+// picture as it is.
+Image compositeLayer(Image picture, FIBITMAP* layer, int x, int y);

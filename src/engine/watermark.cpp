@@ -163,6 +163,5 @@ Image watermarkStage(Image image, int width, int height) {
     x += settings.solidLeft;
     y += settings.solidTop;
   }
-  compositeLayer(image.get(), layer.get(), x, y);
-  return image;
+  return compositeLayer(std::move(image), layer.get(), x, y);
 }

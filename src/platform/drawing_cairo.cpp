@@ -28,8 +28,10 @@ cairo_t* drawOn(Canvas canvas, cairo_surface_t*& surface) {
   return cr;
 }
 
-// Cairo keeps premultiplied alpha; the canvas holds straight alpha.
-bool finish(cairo_t* cr, cairo_surface_t* surface, Canvas canvas) {
+// Cairo keeps premultiplied alpha; the canvas holds straight alpha. An
+// opacity below 255 scales the alpha of what was drawn as a whole, as
+// drawing it through a group at that opacity would.
+bool finish(cairo_t* cr, cairo_surface_t* surface, Canvas canvas, unsigned opacity = 255) {
   bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
   cairo_destroy(cr);
   cairo_surface_flush(surface);
@@ -38,8 +40,10 @@ bool finish(cairo_t* cr, cairo_surface_t* surface, Canvas canvas) {
     uint8_t* p = canvas.bits + static_cast<ptrdiff_t>(y) * canvas.stride;
     for (int x = 0; x < canvas.width; x++, p += 4) {
       unsigned alpha = p[3];
-      if (alpha == 0 || alpha == 255) continue;
-      for (int c = 0; c < 3; c++) p[c] = static_cast<uint8_t>(std::min(255u, (p[c] * 255u + alpha / 2) / alpha));
+      if (alpha == 0) continue;
+      if (alpha != 255)
+        for (int c = 0; c < 3; c++) p[c] = static_cast<uint8_t>(std::min(255u, (p[c] * 255u + alpha / 2) / alpha));
+      p[3] = static_cast<uint8_t>((alpha * opacity + 127) / 255);
     }
   }
   return ok;
@@ -68,7 +72,6 @@ bool drawFrame(const FrameRequest& f, Canvas canvas) {
   cairo_t* cr = drawOn(canvas, surface);
   double W = canvas.width, H = canvas.height, L = f.left, R = f.right, T = f.top, B = f.bottom;
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_GOOD);
-  cairo_push_group(cr);
   // The corner boxes lie under the mitre diagonals, so the antialiased edges
   // where two bands meet leave no seam.
   box(cr, f.topColour, 0, 0, L, T);
@@ -79,9 +82,7 @@ bool drawFrame(const FrameRequest& f, Canvas canvas) {
   quad(cr, f.rightColour, {W, 0, W, H, W - R, H - B, W - R, T});
   quad(cr, f.bottomColour, {W, H, 0, H, L, H - B, W - R, H - B});
   quad(cr, f.leftColour, {0, H, 0, 0, L, T, L, H - B});
-  cairo_pop_group_to_source(cr);
-  cairo_paint_with_alpha(cr, f.opacity / 255.0);
-  return finish(cr, surface, canvas);
+  return finish(cr, surface, canvas, static_cast<unsigned>(std::clamp(f.opacity, 0, 255)));
 }
 
 bool installed(const char* family) {
