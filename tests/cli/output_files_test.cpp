@@ -23,13 +23,6 @@ struct OutputFilesTest : testing::Test {
   }
 };
 
-void expectSamePixels(const Rgb& actual, const Rgb& expected) {
-  ASSERT_GT(expected.width, 0);
-  ASSERT_EQ(actual.width, expected.width);
-  ASSERT_EQ(actual.height, expected.height);
-  EXPECT_TRUE(actual.pixels == expected.pixels);
-}
-
 TEST_F(OutputFilesTest, pcxPixelsEqualTheDecodedJpeg) {
   const struct Case {
     const char* file;

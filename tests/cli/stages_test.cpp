@@ -39,12 +39,7 @@ TEST_F(StagesTest, exactOperationsMatchNetpbm) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.netpbm);
-    Rgb pcx = convert(c.options);
-    Rgb expected = reference(c.netpbm);
-    ASSERT_GT(expected.width, 0);
-    EXPECT_EQ(pcx.width, expected.width);
-    EXPECT_EQ(pcx.height, expected.height);
-    EXPECT_TRUE(pcx.pixels == expected.pixels);
+    expectSamePixels(convert(c.options), reference(c.netpbm));
   }
 }
 

@@ -1,5 +1,7 @@
 #include "support/support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -102,6 +104,13 @@ Rgb readPnm(const std::string& path) {
     for (size_t c = 0; c < 3; c++)
       picture.pixels[i * 3 + c] = static_cast<uint8_t>(data[start + i * channels + (channels == 3 ? c : 0)]);
   return picture;
+}
+
+void expectSamePixels(const Rgb& actual, const Rgb& expected) {
+  ASSERT_GT(expected.width, 0);
+  ASSERT_EQ(actual.width, expected.width);
+  ASSERT_EQ(actual.height, expected.height);
+  EXPECT_TRUE(actual.pixels == expected.pixels);
 }
 
 namespace {

@@ -48,6 +48,10 @@ struct Rgb {
 // Reads a binary PPM (P6) or PGM (P5, expanded to RGB) file; empty on failure.
 Rgb readPnm(const std::string& path);
 
+// Expects two pictures of the same size with the same pixels; a picture that
+// could not be read fails the test.
+void expectSamePixels(const Rgb& actual, const Rgb& expected);
+
 // Decodes a PCX file with netpbm's pcxtoppm; empty on failure.
 Rgb decodePcx(const std::string& path);
 
