@@ -4,6 +4,7 @@
 
 #include "engine/layers.h"
 #include "engine/limits.h"
+#include "engine/loader.h"
 #include "engine/name_mask.h"
 #include "engine/stages.h"
 #include "i18n/text.h"
@@ -55,13 +56,15 @@ Image textLayer() {
 Image pictureLayer() {
   const char* path = settings.image.c_str();
   FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path, 0);
-  if (format != FIF_PNG && format != FIF_JPEG && format != FIF_BMP) return nullptr;
-  // Watermark files are untrusted too: the size is checked before decoding.
-  Image header(FreeImage_Load(format, path, FIF_LOAD_NOPIXELS));
-  if (!header || !pictureFitsMemory(FreeImage_GetWidth(header.get()), FreeImage_GetHeight(header.get())))
-    return nullptr;
-  header.reset();
-  Image source(FreeImage_Load(format, path, format == FIF_JPEG ? JPEG_ACCURATE : 0));
+  Image source;
+  if (format == FIF_JPEG) {
+    source = loadJpeg(settings.image);
+  } else if (format == FIF_PNG || format == FIF_BMP) {
+    // Watermark files are untrusted too: the size is checked before decoding.
+    Image header(FreeImage_Load(format, path, FIF_LOAD_NOPIXELS));
+    if (header && pictureFitsMemory(FreeImage_GetWidth(header.get()), FreeImage_GetHeight(header.get())))
+      source.reset(FreeImage_Load(format, path, 0));
+  }
   if (!source || FreeImage_GetWidth(source.get()) == 0 || FreeImage_GetHeight(source.get()) == 0) return nullptr;
   bool carriesAlpha = FreeImage_GetBPP(source.get()) == 32 || FreeImage_IsTransparent(source.get());
   Image layer(FreeImage_ConvertTo32Bits(source.get()));

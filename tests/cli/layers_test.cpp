@@ -59,7 +59,8 @@ TEST_F(LayersTest, aTextWatermarkNeedsAFontThatCanBeLoaded) {
 }
 
 TEST_F(LayersTest, brokenWatermarkPicturesConvertWithoutWatermark) {
-  for (const char* mark : {"watermarks/truncated.png", "watermarks/huge-header.png", "testorig12.jpg"}) {
+  for (const char* mark : {"watermarks/truncated.png", "watermarks/huge-header.png", "testorig12.jpg",
+                           "malformed/vips-truncated.jpg"}) {
     SCOPED_TRACE(mark);
     RunResult result = run({"-q", std::string("--wm-image=") + dataFile(mark), "--wm-image-position=topleft"});
     EXPECT_EQ(result.status, 0) << result.out;
