@@ -7,7 +7,6 @@
 
 JobState job;
 InputSet inputSet;
-void (*acceptedFileFollowUp)(const std::string& path) = nullptr;
 
 void resetJobState() {
   job.programFolder = programFolder();
@@ -38,7 +37,6 @@ bool acceptInputFile(const std::string& path) {
   if (!isAcceptedInputFile(path)) return false;
   inputSet.clear();
   inputSet[path] = {1, subFolderText(path, job.inputRoot)};
-  if (job.consoleMode == 0 && acceptedFileFollowUp) acceptedFileFollowUp(path);
   return true;
 }
 

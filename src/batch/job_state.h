@@ -50,7 +50,3 @@ bool acceptInputFile(const std::string& path);
 // every occurrence of the root removed; "" when either is empty or the
 // folder does not contain the root.
 std::string subFolderText(const std::string& path, const std::string& root);
-
-// Called for an accepted file outside console mode (the desktop face fills
-// its input field from it); none until the desktop face sets it.
-extern void (*acceptedFileFollowUp)(const std::string& path);

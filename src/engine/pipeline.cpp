@@ -1,7 +1,5 @@
 #include "engine/pipeline.h"
 
-#include <unistd.h>
-
 #include "batch/job_state.h"
 #include "engine/loader.h"
 #include "engine/name_mask.h"
@@ -51,7 +49,7 @@ bool convertFile() {
   // failed write never costs the file that had the name before.
   if (!writePcx(std::move(image), job.temporaryPath)) return false;
   if (!replaceFile(job.temporaryPath, job.outputPath)) {
-    unlink(job.temporaryPath.c_str());
+    removeFile(job.temporaryPath);
     return false;
   }
   return true;
