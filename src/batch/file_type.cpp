@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "i18n/text.h"
+
 namespace {
 
 // Bytes a signature needs at one offset, written as spaced hex pairs so each
@@ -106,9 +108,7 @@ constexpr Signature kSignatures[] = {
 // The longest signature ends at offset 15; reading a little more is harmless.
 constexpr int kHeadSize = 20;
 
-int hexDigit(char c) { return c <= '9' ? c - '0' : c - 'A' + 10; }
-
-int hexByte(const char* hex) { return hexDigit(hex[0]) * 16 + hexDigit(hex[1]); }
+int hexByte(const char* hex) { return hexDigitValue(hex[0]) * 16 + hexDigitValue(hex[1]); }
 
 // A byte past what was read never matches, so short files fall through.
 bool matches(const unsigned char* head, int n, const Need& need) {

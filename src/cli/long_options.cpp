@@ -246,13 +246,6 @@ void applyValue(const Option& option, const std::string& value) {
   if (option.switchKey) setFieldNumber(*findSettingField(option.group, option.switchKey), option.switchValue);
 }
 
-int digitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
-}
-
 }  // namespace
 
 int64_t readNum(const std::string& text) {
@@ -263,8 +256,8 @@ int64_t readNum(const std::string& text) {
   int base = 10;
   if (i < text.size() && (text[i] == '$' || text[i] == '%')) base = text[i++] == '$' ? 16 : 2;
   uint64_t value = 0;
-  for (; i < text.size() && digitValue(text[i]) < base; i++)
-    value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digitValue(text[i]));
+  for (int digit; i < text.size() && (digit = hexDigitValue(text[i])) >= 0 && digit < base; i++)
+    value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
   return static_cast<int64_t>(negative ? 0 - value : value);
 }
 

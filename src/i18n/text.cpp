@@ -129,4 +129,11 @@ std::string pathExtension(const std::string& path) {
   return path.substr(dot + 1);
 }
 
+int hexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 std::string decimal(long long number) { return std::to_string(number); }

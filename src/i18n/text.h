@@ -24,5 +24,8 @@ std::string replaceIgnoringCase(const std::string& text, const std::string& toke
 // The text after the last "." of a path's file name part; "" when it has none.
 std::string pathExtension(const std::string& path);
 
+// The value of a hexadecimal digit (either case); -1 for any other character.
+int hexDigitValue(char c);
+
 // Decimal text of a number.
 std::string decimal(long long number);

@@ -5,6 +5,7 @@
 #include <strings.h>
 
 #include "formats/catalogue.h"
+#include "i18n/text.h"
 #include "platform/clock.h"
 
 Settings settings;
@@ -201,18 +202,11 @@ const SettingField fields[] = {
 int desktopWidth = 0;
 int desktopHeight = 0;
 
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // A pair of hexadecimal digits, read up to its first other character.
 uint8_t hexPair(char first, char second) {
-  int high = hexDigit(first);
+  int high = hexDigitValue(first);
   if (high < 0) return 0;
-  int low = hexDigit(second);
+  int low = hexDigitValue(second);
   return static_cast<uint8_t>(low < 0 ? high : high * 16 + low);
 }
 
