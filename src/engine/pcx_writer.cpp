@@ -2,13 +2,14 @@
 
 #include <IL/il.h>
 #include <IL/ilu.h>
-#include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
 #include <mutex>
 #include <unistd.h>
 
 #include <utility>
+
+#include "platform/files.h"
 
 namespace {
 
@@ -27,13 +28,7 @@ struct Output {
 Output output;
 
 bool flushOutput() {
-  size_t done = 0;
-  while (done < output.used && !output.failed) {
-    ssize_t n = write(output.fd, output.buffer + done, output.used - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) output.failed = true;
-    else done += static_cast<size_t>(n);
-  }
+  if (!output.failed && !writeAll(output.fd, output.buffer, output.used)) output.failed = true;
   output.written += static_cast<long>(output.used);
   output.used = 0;
   return !output.failed;
@@ -119,7 +114,7 @@ bool writePcx(Image image, const std::string& path) {
     ilEnable(IL_FILE_OVERWRITE);
     output.created = false;
     ok = ilSave(IL_PCX, path.c_str()) && !output.failed;
-    if (!ok && output.created) unlink(path.c_str());
+    if (!ok && output.created) removeFile(path);
   }
   ilDeleteImages(1, &name);
   return ok;

@@ -1,6 +1,7 @@
 // Files and folders: the small layer over the operating system that the
 // engine, the batch run and the command line use for every file question.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -42,6 +43,10 @@ std::string programFolder();
 std::string folderPart(const std::string& path);
 // The file name part of a path (after its last "/").
 std::string fileNamePart(const std::string& path);
+
+// Writes all of a buffer to an open file descriptor, going on after
+// interruptions; false when the system refuses part of it.
+[[nodiscard]] bool writeAll(int fd, const void* data, size_t size);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(const std::string& path, std::string& content);

@@ -83,6 +83,18 @@ std::string fileNamePart(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+bool writeAll(int fd, const void* data, size_t size) {
+  const char* bytes = static_cast<const char*>(data);
+  while (size > 0) {
+    ssize_t n = write(fd, bytes, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
 bool readWholeFile(const std::string& path, std::string& content) {
   if (isFolder(path)) return false;
   FILE* f = fopen(path.c_str(), "rb");
@@ -100,19 +112,7 @@ bool writeFileAtomically(const std::string& path, const std::string& content) {
   std::string temporary = path + ".tmp" + std::to_string(getpid());
   int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  const char* data = content.data();
-  size_t left = content.size();
-  bool ok = true;
-  while (left > 0) {
-    ssize_t n = write(fd, data, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    data += n;
-    left -= static_cast<size_t>(n);
-  }
+  bool ok = writeAll(fd, content.data(), content.size());
   // The data must be on disk before the rename makes it the file.
   ok = ok && fsync(fd) == 0;
   ok = (close(fd) == 0) && ok;
