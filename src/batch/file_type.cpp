@@ -4,7 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "i18n/text.h"
+#include "text/text.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
+#include "text/paths.h"
 #include "batch/job_state.h"
 
 #include "formats/catalogue.h"
-#include "i18n/text.h"
+#include "text/text.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 

@@ -1,33 +1,37 @@
 #include "batch/worker.h"
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include "batch/file_type.h"
 #include "batch/job_state.h"
 #include "engine/pipeline.h"
+#include "engine/watermark.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/files.h"
+#include "settings/format_settings.h"
 #include "settings/settings.h"
-
-Progress progress;
 
 namespace {
 
-// The BPP setting of each output format.
-struct FormatDepth {
-  const char* extension;
-  int32_t Settings::*depth;
+// The progress record: index, name, count and the end are read and written
+// under `lock`; the running flag is read by the worker between files.
+struct Progress {
+  std::mutex lock;
+  std::condition_variable released;
+  int32_t currentIndex = 0;
+  std::string currentName;
+  int32_t convertedCount = 0;
+  bool ended = true;
+  bool held = false;
+  std::atomic<int8_t> running{0};
+  std::thread worker;
 };
 
-const FormatDepth formatDepths[] = {
-    {"bmp", &Settings::bmpBpp},   {"dds", &Settings::ddsBpp},   {"exr", &Settings::exrBpp},
-    {"gif", &Settings::gifBpp},   {"hdr", &Settings::hdrBpp},   {"ico", &Settings::icoBpp},
-    {"j2k", &Settings::j2kBpp},   {"jng", &Settings::jngBpp},   {"jp2", &Settings::jp2Bpp},
-    {"jpg", &Settings::jpgBpp},   {"jxr", &Settings::jxrBpp},   {"pbm", &Settings::pbmBpp},
-    {"pcx", &Settings::pcxBpp},   {"pfm", &Settings::pfmBpp},   {"pgm", &Settings::pgmBpp},
-    {"png", &Settings::pngBpp},   {"ppm", &Settings::ppmBpp},   {"psd", &Settings::psdBpp},
-    {"tga", &Settings::tgaBpp},   {"tiff", &Settings::tiffBpp}, {"wbmp", &Settings::wbmpBpp},
-    {"webp", &Settings::webpBpp}, {"xpm", &Settings::xpmBpp},
-};
+Progress progress;
 
 void applyFileTimestamp() {
   switch (settings.fileTimestamp) {
@@ -45,18 +49,37 @@ void applyFileTimestamp() {
   }
 }
 
+// A conversion that runs out of memory inside a library fails the file; it
+// never ends the process.
+bool convertCurrentFile() {
+  try {
+    return convertFile(job);
+  } catch (...) {
+    return false;
+  }
+}
+
+// The safe point between files: nothing is held here, neither the lock's
+// record nor any library's state.
+void waitWhileHeld() {
+  std::unique_lock<std::mutex> guard(progress.lock);
+  progress.released.wait(guard, [] { return !progress.held; });
+}
+
 }  // namespace
 
 void prepareOutputFormat() {
-  for (const FormatDepth& entry : formatDepths)
-    if (job.outputExtension == entry.extension) job.targetBitDepth = settings.*entry.depth;
+  if (const OutputFormatSettings* format = outputFormatSettingsOf(job.outputExtension))
+    job.targetBitDepth = settings.*format->bitsPerPixel;
   job.keepDepth = job.targetBitDepth == 0 ? 1 : 0;
 }
 
 void batchWorker() {
   bool debug = job.consoleMode == 1 && job.runMode == "DEBUG";
   int32_t count = 0, converted = 0;
-  for (auto entry = inputSet.begin(); progress.running && entry != inputSet.end(); ++entry) {
+  for (auto entry = inputSet.begin(); entry != inputSet.end(); ++entry) {
+    waitWhileHeld();
+    if (!progress.running) break;
     count++;
     job.inputPath = entry->first;
     job.subFolderText = entry->second.subFolderText;
@@ -69,7 +92,7 @@ void batchWorker() {
       printLine("Processing: " + job.inputPath);
       printLine("File Format: " + identifyFileType(job.inputPath));
     }
-    if (convertFile()) {
+    if (convertCurrentFile()) {
       if (debug) printLine("[OK] Saving As: " + job.outputPath);
       converted++;
       job.randomNumber = randomBetween(1, 99999);
@@ -81,4 +104,55 @@ void batchWorker() {
   }
   std::lock_guard<std::mutex> guard(progress.lock);
   progress.convertedCount = converted;
+  progress.ended = true;
+}
+
+bool startRun() {
+  {
+    std::lock_guard<std::mutex> guard(progress.lock);
+    progress.currentIndex = 0;
+    progress.currentName.clear();
+    progress.convertedCount = 0;
+    progress.ended = false;
+  }
+  progress.running = 1;
+  try {
+    progress.worker = std::thread(batchWorker);
+  } catch (...) {
+    // No thread (too little memory or too many threads): the run never began.
+    std::lock_guard<std::mutex> guard(progress.lock);
+    progress.ended = true;
+    return false;
+  }
+  return true;
+}
+
+RunSnapshot runSnapshot() {
+  std::lock_guard<std::mutex> guard(progress.lock);
+  return {progress.currentIndex, progress.currentName, progress.convertedCount, progress.ended};
+}
+
+void stopRun() {
+  std::lock_guard<std::mutex> guard(progress.lock);
+  progress.running = 0;
+}
+
+void holdRun() {
+  std::lock_guard<std::mutex> guard(progress.lock);
+  progress.held = true;
+}
+
+void releaseRun() {
+  {
+    std::lock_guard<std::mutex> guard(progress.lock);
+    progress.held = false;
+  }
+  progress.released.notify_all();
+}
+
+int32_t finishRun() {
+  releaseRun();
+  if (progress.worker.joinable()) progress.worker.join();
+  if (settings.doWatermark == 1 && watermarkFontLoaded()) releaseWatermarkFont();
+  return runSnapshot().convertedCount;
 }

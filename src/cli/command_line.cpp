@@ -5,17 +5,16 @@
 #include "cli/long_options.h"
 #include "formats/catalogue.h"
 #include "i18n/language_table.h"
-#include "i18n/text.h"
+#include "text/text.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/files.h"
+#include "text/paths.h"
+#include "text/product.h"
 #include "settings/settings.h"
 
 namespace {
 
-const char* const productName = "Lumavex JPG to PCX";
-const int versionNumber = 250;
-const char* const homePage = "https://www.lumavex.com/";
 
 const char* const helpLines[] = {
     " ",
@@ -70,7 +69,7 @@ void printHelp() {
 void printBanner() {
   printLine(titleText());
   printLine(replaceIgnoringCase(ownershipNotice, "\u00A9", "(c)"));
-  printLine(homePage);
+  printLine(makerWebSite);
   printLine(" ");
 }
 
@@ -133,18 +132,6 @@ std::string optionValue(const std::string& parameter) {
   if (text.compare(0, 2, "--") == 0 && equals != std::string::npos) return text.substr(equals + 1);
   return text;
 }
-
-std::string versionText(int number) {
-  // A point before the second and before the third digit; a last 0 goes.
-  std::string digits = decimal(number);
-  std::string text = digits.substr(0, 1);
-  if (digits.size() > 1) text += "." + digits.substr(1, 1);
-  if (digits.size() > 2) text += "." + digits.substr(2);
-  if (text.back() == '0') text = text.substr(0, 3);
-  return text;
-}
-
-std::string titleText() { return std::string(productName) + " " + versionText(versionNumber); }
 
 int runCommandLine(const std::vector<std::string>& parameters) {
   if (parameters.empty()) return startDesktop;

@@ -19,12 +19,6 @@ int runCommandLine(const std::vector<std::string>& parameters);
 std::string optionName(const std::string& parameter);
 std::string optionValue(const std::string& parameter);
 
-// 250 gives "2.5", 251 "2.5.1", 300 "3.0".
-std::string versionText(int number);
-
-// "Lumavex JPG to PCX 2.5".
-std::string titleText();
-
 // Exit statuses of a console run.
 constexpr int exitSuccess = 0;
 constexpr int exitFailure = 1;        // an "Error: " line, or nothing converted

@@ -1,102 +1,69 @@
 #include "cli/console_run.h"
 
-#include <cstdio>
-#include <thread>
-
+#include "batch/checks.h"
 #include "batch/job_state.h"
 #include "batch/worker.h"
-#include "cli/long_options.h"
-#include "engine/watermark.h"
 #include "formats/catalogue.h"
 #include "i18n/language_table.h"
-#include "i18n/text.h"
 #include "platform/console.h"
-#include "platform/files.h"
+#include "settings/choices.h"
+#include "settings/format_settings.h"
 #include "settings/settings.h"
+#include "text/numbers.h"
+#include "text/paths.h"
+#include "text/text.h"
 
 namespace {
 
-// A line of the settings report: a label and a field shown as its number,
-// by a keyword list (`list` >= 0), or as stored text.
-struct ReportLine {
-  const char* label;
-  const char* group;
-  const char* key;
-  int list = -1;
-};
+using S = Settings;
 
-const int compressionList = 4;
+// A field as the settings report shows it: text as stored, a choice by its
+// keyword, the gamma with two decimals, any other number in decimal.
+std::string shown(FieldRef field, const ChoiceList* choices = nullptr) {
+  if (field.text) return fieldText(field);
+  if (field.real) return fixedText(settings.*field.real, 2);
+  if (!choices) choices = settingFieldOf(field)->editing.choices;
+  return choices ? keywordText(*choices, fieldNumber(field)) : decimal(fieldNumber(field));
+}
 
-// Input formats with reading options of their own.
-struct InputReport {
-  const char* format;
-  std::initializer_list<ReportLine> lines;
-};
-
-const InputReport inputReports[] = {
-    {"dds", {{"DDS Load As: ", inputGroup, "DDS Load As", 0}}},
-    {"gif", {{"GIF Frame Loading: ", inputGroup, "GIF Frame Loading", 2}}},
-    {"ico", {{"ICO Frame Loading: ", inputGroup, "ICO Frame Loading", 2}}},
-    {"psd", {{"PSD Color Mode: ", inputGroup, "PSD Color Mode", 6}}},
-    {"raw",
-     {{"RAW Load As: ", inputGroup, "RAW Load As", 1},
-      {"RAW Header Size: ", inputGroup, "RAW Header Size"},
-      {"RAW Image Width: ", inputGroup, "RAW Image Width"},
-      {"RAW Image Height: ", inputGroup, "RAW Image Height"},
-      {"RAW Tone Mapping: ", inputGroup, "RAW Tone Mapping", 3}}},
-    {"tiff", {{"TIFF Frame Loading: ", inputGroup, "TIFF Frame Loading", 2}}},
-};
-
-// Output formats: their report lines (the first is the bit depth) and the
-// quality field checked for 1..100, where they have one.
-struct OutputReport {
-  const char* format;
-  std::initializer_list<ReportLine> lines;
-  const char* qualityKey = nullptr;
-};
-
-#define BPP(upper) {upper " BPP: ", outputGroup, upper " BPP"}
-const OutputReport outputReports[] = {
-    {"bmp",
-     {BPP("BMP"), {"BMP Compression: ", outputGroup, "BMP Compression", compressionList},
-      {"BMP Color Table: ", outputGroup, "BMP Color Table", 5}}},
-    {"dds", {BPP("DDS")}},
-    {"exr", {BPP("EXR"), {"EXR Compression: ", outputGroup, "EXR Compression", compressionList}}},
-    {"gif", {BPP("GIF")}},
-    {"hdr", {BPP("HDR")}},
-    {"ico", {BPP("ICO")}},
-    {"j2k", {BPP("J2K")}},
-    {"jng", {BPP("JNG")}},
-    {"jp2", {BPP("JP2")}},
-    {"jpg",
-     {BPP("JPG"), {"JPG Quality: ", outputGroup, "JPG Quality"},
-      {"JPG Chroma Subsampling: ", outputGroup, "JPG Chroma", 7}, {"JPG Save As: ", outputGroup, "JPG Save As", 8}},
-     "JPG Quality"},
-    {"jxr", {BPP("JXR")}},
-    {"pbm", {BPP("PBM")}},
-    {"pcx", {BPP("PCX")}},
-    {"pfm", {BPP("PFM")}},
-    {"pgm", {BPP("PGM")}},
-    {"png",
-     {BPP("PNG"), {"PNG Compression: ", outputGroup, "PNG Compression", compressionList},
-      {"PNG Interlaced: ", outputGroup, "PNG Interlaced"}}},
-    {"ppm", {BPP("PPM")}},
-    {"psd", {BPP("PSD")}},
-    {"tga", {BPP("TGA"), {"TGA Compression: ", outputGroup, "TGA Compression", compressionList}}},
-    {"tiff",
-     {BPP("TIFF"), {"TIFF Compression: ", outputGroup, "TIFF Compression", compressionList},
-      {"TIFF Color Mode: ", outputGroup, "TIFF Color Mode", 6}}},
-    {"wbmp", {BPP("WBMP")}},
-    {"webp", {BPP("WEBP"), {"WEBP Quality: ", outputGroup, "WEBP Quality"}}, "WEBP Quality"},
-    {"xpm", {BPP("XPM")}},
-};
-#undef BPP
-
-std::string fieldShown(const ReportLine& line) {
-  const SettingField* field = findSettingField(line.group, line.key);
-  if (field->text) return fieldText(*field);
-  if (line.list >= 0) return keywordText(line.list, fieldNumber(*field), job.outputExtension);
-  return decimal(fieldNumber(*field));
+// The console's words for a problem, after "Error: ".
+std::string errorText(const Check& check) {
+  switch (check.problem) {
+    case Problem::InvalidInputFile:
+      return "Invalid input file";
+    case Problem::IncorrectOutputFolder:
+      return "Incorrect output folder";
+    case Problem::EmptyOutputFolder:
+    case Problem::InvalidOutputFolder:
+      return "Invalid output folder";
+    case Problem::InvalidConversionType:
+      return "Invalid conversion type";
+    case Problem::InvalidBitDepth:
+      return "Invalid " + check.argument + "-bpp value";
+    case Problem::InvalidQuality:
+      return "Invalid " + check.argument + "-quality value";
+    case Problem::InvalidWidth:
+      return "Invalid width value";
+    case Problem::InvalidHeight:
+      return "Invalid height value";
+    case Problem::InvalidBrightness:
+      return "Invalid brightness value";
+    case Problem::InvalidContrast:
+      return "Invalid contrast value";
+    case Problem::InvalidGamma:
+      return "Invalid gamma value";
+    case Problem::InvalidWatermarkFont:
+      return "Invalid watermark font";
+    case Problem::EmptyWatermarkImage:
+    case Problem::InvalidWatermarkImage:
+      return "Invalid watermark image";
+    case Problem::InvalidProfile:
+      return "Invalid profile file";
+    case Problem::EmptyInputFiles:
+    case Problem::None:
+      break;
+  }
+  return "";
 }
 
 // Prints the run's lines; errors whatever the quiet flag says.
@@ -109,10 +76,12 @@ struct Reporter {
   void report(const std::string& text) const {
     if (debug) printLine(text);
   }
-  void report(const ReportLine& line) const { report(line.label + fieldShown(line)); }
-  bool error(const std::string& text) const {
-    printLine("Error: " + text);
-    return false;
+  void report(const std::string& label, FieldRef field, const ChoiceList* choices = nullptr) const {
+    if (debug) printLine(label + shown(field, choices));
+  }
+  bool failed(const Check& check) const {
+    if (check) printLine("Error: " + errorText(check));
+    return static_cast<bool>(check);
   }
 };
 
@@ -126,126 +95,113 @@ bool hasExtension(const std::string& path) {
   return path[dot - 1] != '/' && path[dot - 1] != '\\';
 }
 
-std::string flag(int8_t value) { return decimal(value); }
-
-bool checkOutputFormat(const Reporter& out) {
-  for (const InputReport& input : inputReports)
-    if (job.inputFormat == input.format)
-      for (const ReportLine& line : input.lines) out.report(line);
-
-  for (const OutputReport& output : outputReports) {
-    if (job.outputExtension != output.format) continue;
-    for (const ReportLine& line : output.lines) out.report(line);
-    const ReportLine& depth = *output.lines.begin();
-    if (!isValidBitDepth(output.format, fieldNumber(*findSettingField(depth.group, depth.key))))
-      return out.error(std::string("Invalid ") + output.format + "-bpp value");
-    if (output.qualityKey) {
-      int32_t quality = fieldNumber(*findSettingField(outputGroup, output.qualityKey));
-      if (quality < 1 || quality > 100) return out.error(std::string("Invalid ") + output.format + "-quality value");
-    }
-  }
-  return true;
+// The input format's lines, then the output format's lines and checks.
+bool formatFailed(const Reporter& out) {
+  if (const InputFormatSettings* input = inputFormatSettingsOf(job.inputFormat))
+    for (const FormatField& field : input->fields) out.report(reportLabelOf(field), field.field, field.reportChoices);
+  const OutputFormatSettings* output = outputFormatSettingsOf(job.outputExtension);
+  if (!output) return false;
+  out.report(settingFieldOf(output->bitsPerPixel)->key + std::string(": "), output->bitsPerPixel);
+  if (output->quality) out.report(settingFieldOf(output->quality)->key + std::string(": "), output->quality);
+  if (output->compression)
+    out.report(settingFieldOf(output->compression)->key + std::string(": "), output->compression);
+  for (const FormatField& field : output->more) out.report(reportLabelOf(field), field.field, field.reportChoices);
+  return out.failed(checkFormatValues(job.outputExtension));
 }
 
-bool checkStages(const Reporter& out) {
-  const Settings& s = settings;
-  if (s.doImageRotation) {
-    out.report("Image Rotation Type: " + keywordText(9, s.imageRotationType));
-    out.report("Image Rotation: " + decimal(s.imageRotation));
-    out.report("Image Rotation Back Color: " + s.imageRotationBackColor);
+// The stages' lines, each group's check right after the lines it concerns.
+bool stagesFailed(const Reporter& out) {
+  if (settings.doImageRotation) {
+    out.report("Image Rotation Type: ", &S::imageRotationType);
+    out.report("Image Rotation: ", &S::imageRotation);
+    out.report("Image Rotation Back Color: ", &S::imageRotationBackColor);
   }
-  if (s.doImageResize) {
-    out.report("Width: " + decimal(s.imageWidth) + " " + keywordText(10, s.imageWidthUnit));
-    if (s.imageWidth == 0) return out.error("Invalid width value");
-    out.report("Height: " + decimal(s.imageHeight) + " " + keywordText(10, s.imageHeightUnit));
-    if (s.imageHeight == 0) return out.error("Invalid height value");
-    out.report("Keep Aspect Ratio: " + flag(s.keepAspectRatio));
-    out.report("Image Resize Type: " + keywordText(11, s.imageResizeType));
-    out.report("Image Resize Algorithm: " + keywordText(12, s.imageResizeAlgorithm));
+  if (settings.doImageResize) {
+    Check sizes = checkResizeSizes();
+    out.report("Width: " + shown(&S::imageWidth) + " " + shown(&S::imageWidthUnit));
+    if (sizes.problem == Problem::InvalidWidth) return out.failed(sizes);
+    out.report("Height: " + shown(&S::imageHeight) + " " + shown(&S::imageHeightUnit));
+    if (out.failed(sizes)) return true;
+    out.report("Keep Aspect Ratio: ", &S::keepAspectRatio);
+    out.report("Image Resize Type: ", &S::imageResizeType);
+    out.report("Image Resize Algorithm: ", &S::imageResizeAlgorithm);
   }
-  out.report("Flip Horizontal: " + flag(s.doImageFlipHorizontal));
-  out.report("Flip Vertical: " + flag(s.doImageFlipVertical));
-  if (s.doImageColorCorrection) {
-    out.report("Brightness: " + decimal(s.imageBrightness));
-    if (s.imageBrightness < -100 || s.imageBrightness > 100) return out.error("Invalid brightness value");
-    out.report("Contrast: " + decimal(s.imageContrast));
-    if (s.imageContrast < -100 || s.imageContrast > 100) return out.error("Invalid contrast value");
-    char gamma[64];
-    snprintf(gamma, sizeof gamma, "%.2f", static_cast<double>(s.imageGamma));
-    out.report(std::string("Gamma: ") + gamma);
-    // Compared as floats, both ends allowed; not-a-number fails too.
-    if (!(s.imageGamma >= 0.01f && s.imageGamma <= 9.99f)) return out.error("Invalid gamma value");
-    out.report("Invert: " + flag(s.imageInvert));
+  out.report("Flip Horizontal: ", &S::doImageFlipHorizontal);
+  out.report("Flip Vertical: ", &S::doImageFlipVertical);
+  if (settings.doImageColorCorrection) {
+    Check ranges = checkColourRanges();
+    out.report("Brightness: ", &S::imageBrightness);
+    if (ranges.problem == Problem::InvalidBrightness) return out.failed(ranges);
+    out.report("Contrast: ", &S::imageContrast);
+    if (ranges.problem == Problem::InvalidContrast) return out.failed(ranges);
+    out.report("Gamma: ", &S::imageGamma);
+    if (out.failed(ranges)) return true;
+    out.report("Invert: ", &S::imageInvert);
   }
-  out.report("Greyscale: " + flag(s.doImageGreyscale));
-  if (s.doImageThreshold) out.report("Image Threshold: " + decimal(s.imageThreshold));
-  if (s.doImageDither) out.report("Image Dithering Algorithm: " + keywordText(13, s.imageDitherAlgorithm));
+  out.report("Greyscale: ", &S::doImageGreyscale);
+  if (settings.doImageThreshold) out.report("Image Threshold: ", &S::imageThreshold);
+  if (settings.doImageDither) out.report("Image Dithering Algorithm: ", &S::imageDitherAlgorithm);
 
-  out.report("Frame: " + keywordText(14, s.doFrame));
-  if (s.doFrame == 1) {
-    out.report("Frame left: " + decimal(s.solidLeft));
-    out.report("Frame right: " + decimal(s.solidRight));
-    out.report("Frame top: " + decimal(s.solidTop));
-    out.report("Frame bottom: " + decimal(s.solidBottom));
-    out.report("Frame left color: " + s.solidLeftColor);
-    out.report("Frame right color: " + s.solidRightColor);
-    out.report("Frame top color: " + s.solidTopColor);
-    out.report("Frame bottom color: " + s.solidBottomColor);
-    out.report("Frame opacity: " + decimal(s.solidOpacity));
+  out.report("Frame: ", &S::doFrame);
+  if (settings.doFrame == 1) {
+    out.report("Frame left: ", &S::solidLeft);
+    out.report("Frame right: ", &S::solidRight);
+    out.report("Frame top: ", &S::solidTop);
+    out.report("Frame bottom: ", &S::solidBottom);
+    out.report("Frame left color: ", &S::solidLeftColor);
+    out.report("Frame right color: ", &S::solidRightColor);
+    out.report("Frame top color: ", &S::solidTopColor);
+    out.report("Frame bottom color: ", &S::solidBottomColor);
+    out.report("Frame opacity: ", &S::solidOpacity);
   }
 
-  out.report("Watermark: " + keywordText(15, s.doWatermark));
-  if (s.doWatermark == 1) {
-    out.report("Watermark text: " + s.text);
-    out.report("Watermark font: " + s.font);
-    out.report("Watermark font size: " + decimal(s.fontSize));
-    out.report("Watermark font leading: " + decimal(s.fontLeading));
-    out.report("Watermark font color: " + s.fontColor);
-    out.report("Watermark font style: " + keywordText(16, s.fontStyle));
-    out.report("Watermark font effect: " + keywordText(17, s.fontEffect));
-    out.report("Watermark text antialiasing: " + flag(s.textAntialiasing));
-    out.report("Watermark text alignment: " + keywordText(18, s.textAlignment));
-    out.report("Watermark text padding: " + decimal(s.textPadding));
-    out.report("Watermark text opacity: " + decimal(s.textOpacity));
-    out.report("Watermark background color: " + s.backColor);
-    out.report("Watermark background opacity: " + decimal(s.backOpacity));
-    out.report("Watermark boundary: " + keywordText(19, s.textBoundary));
-    out.report("Watermark position: " + keywordText(20, s.textPosition));
-    out.report("Watermark offset (x/y): " + decimal(s.textXOffset) + "/" + decimal(s.textYOffset));
-    out.report("Watermark rotation: " + decimal(s.textRotation));
-    out.report("Watermark size/mode: " + keywordText(21, s.textSize));
-    if (!loadWatermarkFont()) return out.error("Invalid watermark font");
-  } else if (s.doWatermark == 2) {
-    out.report("Watermark image: " + s.image);
-    out.report("Watermark greyscale: " + flag(s.imageGreyscale));
-    out.report("Watermark opacity: " + decimal(s.imageOpacity));
-    out.report("Watermark boundary: " + keywordText(19, s.imageBoundary));
-    out.report("Watermark position: " + keywordText(20, s.imagePosition));
-    out.report("Watermark offset (x/y): " + decimal(s.imageXOffset) + "/" + decimal(s.imageYOffset));
-    out.report("Watermark rotation: " + decimal(s.watermarkImageRotation));
-    out.report("Watermark size/mode: " + keywordText(21, s.imageSize));
-    if (fileSize(s.image) <= 0) return out.error("Invalid watermark image");
+  out.report("Watermark: ", &S::doWatermark);
+  if (settings.doWatermark == 1) {
+    out.report("Watermark text: ", &S::text);
+    out.report("Watermark font: ", &S::font);
+    out.report("Watermark font size: ", &S::fontSize);
+    out.report("Watermark font leading: ", &S::fontLeading);
+    out.report("Watermark font color: ", &S::fontColor);
+    out.report("Watermark font style: ", &S::fontStyle);
+    out.report("Watermark font effect: ", &S::fontEffect);
+    out.report("Watermark text antialiasing: ", &S::textAntialiasing);
+    out.report("Watermark text alignment: ", &S::textAlignment);
+    out.report("Watermark text padding: ", &S::textPadding);
+    out.report("Watermark text opacity: ", &S::textOpacity);
+    out.report("Watermark background color: ", &S::backColor);
+    out.report("Watermark background opacity: ", &S::backOpacity);
+    out.report("Watermark boundary: ", &S::textBoundary);
+    out.report("Watermark position: ", &S::textPosition);
+    out.report("Watermark offset (x/y): " + shown(&S::textXOffset) + "/" + shown(&S::textYOffset));
+    out.report("Watermark rotation: ", &S::textRotation);
+    out.report("Watermark size/mode: ", &S::textSize);
+    return out.failed(checkWatermarkFont());
   }
-  return true;
+  if (settings.doWatermark == 2) {
+    out.report("Watermark image: ", &S::image);
+    out.report("Watermark greyscale: ", &S::imageGreyscale);
+    out.report("Watermark opacity: ", &S::imageOpacity);
+    out.report("Watermark boundary: ", &S::imageBoundary);
+    out.report("Watermark position: ", &S::imagePosition);
+    out.report("Watermark offset (x/y): " + shown(&S::imageXOffset) + "/" + shown(&S::imageYOffset));
+    out.report("Watermark rotation: ", &S::watermarkImageRotation);
+    out.report("Watermark size/mode: ", &S::imageSize);
+    return out.failed(checkWatermarkPicture());
+  }
+  return false;
 }
 
 void reportOutputFiles(const Reporter& out) {
-  out.report("Filename Mask: " + settings.filenameMask);
-  out.report("File Timestamp: " + keywordText(22, settings.fileTimestamp));
+  out.report("Filename Mask: ", &S::filenameMask);
+  out.report("File Timestamp: ", &S::fileTimestamp);
   if (settings.fileTimestamp == 2) out.report("Custom Timestamp: " + decimal(settings.customTimestamp));
-  out.report("Keep Subfolders: " + flag(settings.keepSubfolders));
+  out.report("Keep Subfolders: ", &S::keepSubfolders);
 }
 
-// The worker on its own thread, waited for.
+// The worker on its own thread, waited for; 0 when it could not start.
 int32_t runWorker() {
-  progress.currentIndex = 0;
-  progress.currentName.clear();
-  progress.convertedCount = 0;
-  progress.running = 1;
-  std::thread worker(batchWorker);
-  worker.join();
-  std::lock_guard<std::mutex> guard(progress.lock);
-  return progress.convertedCount;
+  if (!startRun()) return 0;
+  return finishRun();
 }
 
 }  // namespace
@@ -256,29 +212,30 @@ bool runConsoleConversion(bool quiet) {
   out.report("Input: " + job.inputRoot);
   if (!hasExtension(job.inputRoot)) {
     job.inputRoot.clear();
-    return out.error("Invalid input file");
+    out.failed({Problem::InvalidInputFile, ""});
+    return false;
   }
   job.inputPath = job.inputRoot;
   job.inputRoot.clear();
-  if (fileSize(job.inputPath) <= 0) return out.error("Invalid input file");
+  if (out.failed(checkInputFile(job.inputPath))) return false;
 
   if (job.outputFolder.empty()) job.outputFolder = folderPart(job.inputPath);
   out.report("Output: " + job.outputFolder);
-  if (job.outputFolder.compare(0, 2, "..") == 0) return out.error("Incorrect output folder");
+  if (out.failed(checkOutputFolderStays(job.outputFolder))) return false;
   // A relative output folder lies in the program's folder, not the current one.
   if (job.outputFolder[0] != '/') {
     if (job.outputFolder.compare(0, 2, "./") == 0) job.outputFolder.erase(0, 2);
     job.outputFolder = job.programFolder + job.outputFolder;
   }
   if (job.outputFolder.back() != '/') job.outputFolder += "/";
-  if (!isFolder(job.outputFolder)) return out.error("Invalid output folder");
+  if (out.failed(checkOutputFolder(job.outputFolder))) return false;
 
   if (job.inputFormat.empty()) job.inputFormat = inputExtensionList().front();
   if (job.outputExtension.empty()) job.outputExtension = outputExtensionList().front();
   out.report("Conversion: " + job.outputExtension);
-  if (!isOutputFormat(job.outputExtension)) return out.error("Invalid conversion type");
+  if (out.failed(checkConversionType(job.outputExtension))) return false;
 
-  if (!checkOutputFormat(out) || !checkStages(out)) return false;
+  if (formatFailed(out) || stagesFailed(out)) return false;
   reportOutputFiles(out);
   prepareOutputFormat();
 
@@ -294,7 +251,6 @@ bool runConsoleConversion(bool quiet) {
 
   out.progressLine(lookupText("General", "Converting"));
   int32_t converted = runWorker();
-  if (settings.doWatermark == 1 && watermarkFontLoaded()) releaseWatermarkFont();
   if (converted == 0) {
     printLine(lookupText("Msg", "Conversion is not complete"));
     return false;

@@ -1,25 +1,33 @@
-// The long options of the command line ("--WIDTH=640", "--INVERT", ...),
-// their keyword lists, and profile files that carry the same options.
+// The long options of the command line ("--WIDTH=640", "--INVERT", ...) and
+// profile files that carry the same options.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 
-// Reads a number as the command line does: blanks and tabs, a sign, then "$"
-// and hexadecimal digits, "%" and binary digits, or decimal digits, up to
-// the first other character; no digits give 0. Wraps like 64-bit arithmetic.
-int64_t readNum(const std::string& text);
+#include "settings/settings.h"
 
-// Reads a decimal number with "." as its point, as scanf's "%f" does; 0 for
-// text that is no number.
-float readReal(const std::string& text);
+struct ChoiceList;
 
-// The number of a keyword in keyword list `list` (the value trimmed and
-// upper-cased first); 0 for an unknown word, and for lists 14 and 15.
-int32_t keywordValue(int list, const std::string& text);
+enum class OptionKind { Num, Real, Key, Text, Switch, Profile };
 
-// The lower-case keyword of a number in a list, "" when it has none. List 4
-// (compressions) is read for one output format, whose own keywords it uses.
-std::string keywordText(int list, int32_t number, const std::string& format = "");
+// One option: the field it sets, how its value is read, and the stage
+// switch it turns on as well. A switch option stores `value`.
+struct LongOption {
+  std::string name;  // as compared: upper case, with the leading "--"
+  OptionKind kind;
+  FieldRef field;
+  const ChoiceList* keywords = nullptr;  // for Key options: the list the value is read with
+  int32_t value = 0;
+  FieldRef switchField;
+  int32_t switchValue = 1;
+  // The name a profile file gives it: the same unless set; "" keeps the
+  // option out of profiles.
+  const char* profileName = nullptr;
+};
+
+// Every long option, the per-format ones made from the format table.
+std::span<const LongOption> longOptions();
 
 enum class OptionResult { Applied, NotAnOption, BadValue, BadProfile };
 
@@ -29,5 +37,5 @@ enum class OptionResult { Applied, NotAnOption, BadValue, BadProfile };
 OptionResult applyLongOption(const std::string& name, const std::string& value);
 
 // Applies the options of a profile file's "CLI" group in file order; false
-// when the path is empty or the file cannot be opened.
+// when the file cannot be used (not a regular file, unreadable).
 [[nodiscard]] bool loadProfile(const std::string& path);

@@ -1,5 +1,4 @@
 // The last stage: brings the picture to the output format's bit depth.
-#include "batch/job_state.h"
 #include "engine/stages.h"
 #include "formats/catalogue.h"
 
@@ -15,7 +14,7 @@ Image convert(Image image, FIBITMAP* (*conversion)(FIBITMAP*)) { return Image(co
 
 }  // namespace
 
-Image bitDepthStage(Image image) {
+Image bitDepthStage(Image image, ConversionJob& job) {
   if (!image) return image;
   // "Auto" is derived anew for each file from the depth it was loaded with.
   if (job.keepDepth) job.targetBitDepth = nearestBitDepth(job.outputExtension, job.sourceBitDepth);

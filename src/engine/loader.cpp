@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/limits.h"
-#include "i18n/text.h"
+#include "text/text.h"
 
 namespace {
 

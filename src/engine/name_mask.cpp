@@ -1,9 +1,8 @@
 #include "engine/name_mask.h"
 
-#include "batch/job_state.h"
-#include "i18n/text.h"
+#include "text/text.h"
 #include "platform/clock.h"
-#include "platform/files.h"
+#include "text/paths.h"
 #include "settings/settings.h"
 
 namespace {
@@ -25,7 +24,7 @@ std::string titleCase(const std::string& text) {
   return toUpperText(text.substr(0, length)) + toLowerText(text.substr(length));
 }
 
-std::string inputStem() {
+std::string inputStem(const ConversionJob& job) {
   std::string name = fileNamePart(job.inputPath);
   size_t dot = name.rfind('.');
   return dot == std::string::npos ? name : name.substr(0, dot);
@@ -35,54 +34,54 @@ std::string inputStem() {
 // when its placeholder is found, so every date part reads the clock itself.
 struct Placeholder {
   const char* token;
-  std::string (*value)();
+  std::string (*value)(const ConversionJob& job);
 };
 
 const Placeholder placeholders[] = {
-    {"%filename%", [] { return inputStem(); }},
-    {"%filename[u]%", [] { return toUpperText(inputStem()); }},
-    {"%filename[l]%", [] { return toLowerText(inputStem()); }},
-    {"%filename[t]%", [] { return titleCase(inputStem()); }},
-    {"%ext%", [] { return job.outputExtension; }},
-    {"%ext[u]%", [] { return toUpperText(job.outputExtension); }},
-    {"%ext[t]%", [] { return titleCase(job.outputExtension); }},
-    {"%yyyy%", [] { return decimal(localTimeNow().year); }},
-    {"%mm%", [] { return twoDigits(localTimeNow().month); }},
-    {"%dd%", [] { return twoDigits(localTimeNow().day); }},
-    {"%hh%", [] { return twoDigits(localTimeNow().hour); }},
-    {"%ii%", [] { return twoDigits(localTimeNow().minute); }},
-    {"%ss%", [] { return twoDigits(localTimeNow().second); }},
-    {"%bpp%", [] { return decimal(job.targetBitDepth); }},
-    {"%width%", [] { return decimal(job.resultWidth); }},
-    {"%height%", [] { return decimal(job.resultHeight); }},
-    {"%rnd%", [] { return fiveDigits(job.randomNumber); }},
-    {"%n%", [] { return fiveDigits(job.fileCounter); }},
+    {"%filename%", [](const ConversionJob& job) { return inputStem(job); }},
+    {"%filename[u]%", [](const ConversionJob& job) { return toUpperText(inputStem(job)); }},
+    {"%filename[l]%", [](const ConversionJob& job) { return toLowerText(inputStem(job)); }},
+    {"%filename[t]%", [](const ConversionJob& job) { return titleCase(inputStem(job)); }},
+    {"%ext%", [](const ConversionJob& job) { return job.outputExtension; }},
+    {"%ext[u]%", [](const ConversionJob& job) { return toUpperText(job.outputExtension); }},
+    {"%ext[t]%", [](const ConversionJob& job) { return titleCase(job.outputExtension); }},
+    {"%yyyy%", [](const ConversionJob&) { return decimal(localTimeNow().year); }},
+    {"%mm%", [](const ConversionJob&) { return twoDigits(localTimeNow().month); }},
+    {"%dd%", [](const ConversionJob&) { return twoDigits(localTimeNow().day); }},
+    {"%hh%", [](const ConversionJob&) { return twoDigits(localTimeNow().hour); }},
+    {"%ii%", [](const ConversionJob&) { return twoDigits(localTimeNow().minute); }},
+    {"%ss%", [](const ConversionJob&) { return twoDigits(localTimeNow().second); }},
+    {"%bpp%", [](const ConversionJob& job) { return decimal(job.targetBitDepth); }},
+    {"%width%", [](const ConversionJob& job) { return decimal(job.resultWidth); }},
+    {"%height%", [](const ConversionJob& job) { return decimal(job.resultHeight); }},
+    {"%rnd%", [](const ConversionJob& job) { return fiveDigits(job.randomNumber); }},
+    {"%n%", [](const ConversionJob& job) { return fiveDigits(job.fileCounter); }},
 };
 
 }  // namespace
 
-std::string outputName() {
+std::string outputName(const ConversionJob& job) {
   // Literal text of the mask is lower-cased with it; inserted values keep
   // their case, and a value holding a later placeholder gets it filled too.
   std::string name = toLowerText(settings.filenameMask);
   if (name.empty()) name = "%filename%.%ext%";
   for (const Placeholder& p : placeholders)
-    if (name.find(p.token) != std::string::npos) name = replaceIgnoringCase(name, p.token, p.value());
+    if (name.find(p.token) != std::string::npos) name = replaceIgnoringCase(name, p.token, p.value(job));
   return name;
 }
 
-std::string substitutePlaceholders(const std::string& text) {
+std::string substitutePlaceholders(const std::string& text, const ConversionJob& job) {
   size_t percents = 0;
   for (char c : text) percents += c == '%';
   if (percents < 2) return text;
   std::string lowered = toLowerText(text);
   std::string result = text;
   for (const Placeholder& p : placeholders)
-    if (lowered.find(p.token) != std::string::npos) result = replaceIgnoringCase(result, p.token, p.value());
+    if (lowered.find(p.token) != std::string::npos) result = replaceIgnoringCase(result, p.token, p.value(job));
   return result;
 }
 
-std::string temporaryName() {
+std::string temporaryName(const ConversionJob& job) {
   std::string name = "zorvane";
   for (char digit : decimal(localSecondsNow()))
     if (digit >= '0' && digit <= '9') name += static_cast<char>('a' + (digit - '0'));

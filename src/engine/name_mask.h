@@ -3,14 +3,16 @@
 #pragma once
 #include <string>
 
+#include "engine/conversion_job.h"
+
 // The output file name (without folder) for the current job.
-std::string outputName();
+std::string outputName(const ConversionJob& job);
 
 // The watermark text with the name placeholders filled in; its own letter
 // case is kept.
-std::string substitutePlaceholders(const std::string& text);
+std::string substitutePlaceholders(const std::string& text, const ConversionJob& job);
 
 // A fresh name for the writer to write under before the file gets its real
 // name: "zorvane", the local date as letters, five random letters, the
 // output extension.
-std::string temporaryName();
+std::string temporaryName(const ConversionJob& job);

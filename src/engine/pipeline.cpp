@@ -1,6 +1,5 @@
 #include "engine/pipeline.h"
 
-#include "batch/job_state.h"
 #include "engine/loader.h"
 #include "engine/name_mask.h"
 #include "engine/pcx_writer.h"
@@ -8,7 +7,7 @@
 #include "platform/files.h"
 #include "settings/settings.h"
 
-bool convertFile() {
+bool convertFile(ConversionJob& job) {
   Image image = loadJpeg(job.inputPath);
   if (!image) return false;
   job.sourceBitDepth = static_cast<int32_t>(FreeImage_GetBPP(image.get()));
@@ -35,15 +34,15 @@ bool convertFile() {
   // The frame paints over the picture and never changes its size, so the
   // watermark is placed within the same width and height.
   image = frameStage(std::move(image), width, height);
-  image = watermarkStage(std::move(image), width, height);
-  image = bitDepthStage(std::move(image));
+  image = watermarkStage(std::move(image), width, height, job);
+  image = bitDepthStage(std::move(image), job);
   if (!image || FreeImage_GetWidth(image.get()) == 0 || FreeImage_GetHeight(image.get()) == 0) return false;
 
   job.resultWidth = static_cast<int32_t>(FreeImage_GetWidth(image.get()));
   job.resultHeight = static_cast<int32_t>(FreeImage_GetHeight(image.get()));
   std::string folder = job.outputFolder + (settings.keepSubfolders ? job.subFolderText : "");
-  job.outputPath = folder + outputName();
-  job.temporaryPath = folder + temporaryName();
+  job.outputPath = folder + outputName(job);
+  job.temporaryPath = folder + temporaryName(job);
 
   // The new file takes the output name only once it is complete, so a
   // failed write never costs the file that had the name before.

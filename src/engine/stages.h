@@ -3,6 +3,7 @@
 // it changes nothing, a new one (the given one released) when it makes one,
 // no image when it fails.
 #pragma once
+#include "engine/conversion_job.h"
 #include "engine/image.h"
 
 Image rotateStage(Image image);
@@ -13,5 +14,5 @@ Image greyscaleStage(Image image);
 Image thresholdStage(Image image);
 Image ditherStage(Image image);
 Image frameStage(Image image, int width, int height);
-Image watermarkStage(Image image, int width, int height);
-Image bitDepthStage(Image image);
+Image watermarkStage(Image image, int width, int height, const ConversionJob& job);
+Image bitDepthStage(Image image, ConversionJob& job);

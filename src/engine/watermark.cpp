@@ -7,7 +7,7 @@
 #include "engine/loader.h"
 #include "engine/name_mask.h"
 #include "engine/stages.h"
-#include "i18n/text.h"
+#include "text/text.h"
 #include "settings/settings.h"
 
 namespace {
@@ -31,11 +31,11 @@ std::vector<std::string> textLines(const std::string& text) {
   return lines;
 }
 
-Image textLayer() {
+Image textLayer(const ConversionJob& job) {
   const DrawingFunctions* draw = drawing();
   if (!draw || !draw->fontLoaded()) return nullptr;
   TextRequest request;
-  request.lines = textLines(substitutePlaceholders(settings.text));
+  request.lines = textLines(substitutePlaceholders(settings.text, job));
   request.severalLines = request.lines.size() > 1;
   request.leading = settings.fontLeading;
   request.padding = settings.textPadding;
@@ -125,12 +125,12 @@ bool watermarkFontLoaded() {
   return draw && draw->fontLoaded();
 }
 
-Image watermarkStage(Image image, int width, int height) {
+Image watermarkStage(Image image, int width, int height, const ConversionJob& job) {
   if (!image || settings.doWatermark == 0) return image;
   if (FreeImage_GetBPP(image.get()) != 24) image.reset(FreeImage_ConvertTo24Bits(image.get()));
   if (!image) return image;
   bool text = settings.doWatermark == 1;
-  Image layer = text ? textLayer() : settings.doWatermark == 2 ? pictureLayer() : nullptr;
+  Image layer = text ? textLayer(job) : settings.doWatermark == 2 ? pictureLayer() : nullptr;
   if (!layer) return image;
 
   int angle = text ? settings.textRotation : settings.watermarkImageRotation;

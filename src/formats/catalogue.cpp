@@ -1,10 +1,11 @@
+#include "text/paths.h"
 #include "formats/catalogue.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "i18n/language_table.h"
-#include "i18n/text.h"
+#include "text/text.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "i18n/language_data.h"
-#include "i18n/text.h"
+#include "text/text.h"
 
 namespace {
 
@@ -31,8 +31,10 @@ struct Group {
 std::vector<Group> groups(1);
 std::vector<std::string> entryKeys(1);
 std::vector<std::string> entryTexts(1);
-// Windows look up many texts of one group in a row; this skips the group search.
-std::size_t lastGroup = 0;
+// Windows look up many texts of one group in a row; this skips the group
+// search. Each thread keeps its own, so the worker and the window can both
+// look up texts while a run is going.
+thread_local std::size_t lastGroup = 0;
 
 // Every key and group name of the table is ASCII, so ASCII upper-casing is
 // all that matching without regard to case needs.

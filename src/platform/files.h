@@ -21,6 +21,9 @@ int64_t fileSize(const std::string& path);
 
 bool isFolder(const std::string& path);
 
+// True for a regular file (following links): not a folder, device or pipe.
+bool isRegularFile(const std::string& path);
+
 // Creates one folder level; true when it exists afterwards.
 bool createFolder(const std::string& path);
 
@@ -38,11 +41,6 @@ bool setFileModificationTime(const std::string& path, int64_t seconds, int64_t n
 // The running program's own file and its folder (ending with "/").
 std::string programPath();
 std::string programFolder();
-
-// The folder part of a path including its final "/", or "" without one.
-std::string folderPart(const std::string& path);
-// The file name part of a path (after its last "/").
-std::string fileNamePart(const std::string& path);
 
 // Writes all of a buffer to an open file descriptor, going on after
 // interruptions; false when the system refuses part of it.

@@ -30,6 +30,11 @@ int64_t fileSize(const std::string& path) {
 
 bool isFolder(const std::string& path) { return queryPath(path).kind == PathKind::Folder; }
 
+bool isRegularFile(const std::string& path) {
+  struct stat st;
+  return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool createFolder(const std::string& path) {
   if (mkdir(path.c_str(), 0777) == 0) return true;
   return errno == EEXIST && isFolder(path);
@@ -71,16 +76,9 @@ std::string programPath() {
   return std::string(buffer, static_cast<size_t>(n));
 }
 
-std::string programFolder() { return folderPart(programPath()); }
-
-std::string folderPart(const std::string& path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string fileNamePart(const std::string& path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+std::string programFolder() {
+  std::string path = programPath();
+  return path.substr(0, path.rfind('/') + 1);
 }
 
 bool writeAll(int fd, const void* data, size_t size) {

@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 #include "formats/catalogue.h"
-#include "i18n/text.h"
+#include "text/numbers.h"
+#include "text/text.h"
 #include "platform/files.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
@@ -19,26 +20,24 @@ int64_t readInteger(const std::string& value) { return strtoll(value.c_str(), nu
 std::string gammaText(float gamma) {
   if (std::isinf(gamma)) return gamma > 0 ? "+Infinity" : "-Infinity";
   if (std::isnan(gamma)) return "NaN";
-  char buffer[64];
-  snprintf(buffer, sizeof buffer, "%.6f", static_cast<double>(gamma));
-  return buffer;
+  return fixedText(gamma, 6);
 }
 
-std::string valueText(const SettingField& field) {
-  if (field.text) return fieldText(field);
-  if (field.real) return gammaText(settings.*field.real);
-  return decimal(fieldNumber(field));
+std::string valueText(const SettingField& row) {
+  if (row.field.text) return fieldText(row.field);
+  if (row.field.real) return gammaText(settings.*row.field.real);
+  return decimal(fieldNumber(row.field));
 }
 
-void readField(const SettingField& field, const IniGroup* group) {
+void readField(const SettingField& row, const IniGroup* group) {
   std::string value;
-  if (!findIniValue(group, field.key, value)) return;  // the default stays
-  if (field.text)
-    fieldText(field) = trimmed(value);
-  else if (field.real)
-    settings.*field.real = static_cast<float>(strtod(value.c_str(), nullptr));
+  if (!findIniValue(group, row.key, value)) return;  // the default stays
+  if (row.field.text)
+    fieldText(row.field) = trimmed(value);
+  else if (row.field.real)
+    settings.*row.field.real = static_cast<float>(readCDouble(value));
   else
-    setFieldNumber(field, readInteger(value));
+    setFieldNumber(row.field, readInteger(value));
 }
 
 // Older layouts named two colour-mode keys differently and lacked parts of
@@ -60,8 +59,8 @@ void appendLine(std::string& out, const std::string& line) { out += line + "\r\n
 
 std::string configurationText() {
   std::string out = "\xEF\xBB\xBF\r\n";
-  const SettingField* fields = settingFields();
-  int count = settingFieldCount();
+  std::span<const SettingField> fields = settingFields();
+  int count = static_cast<int>(fields.size());
   for (int i = 0; i < count;) {
     std::string group = fields[i].group;
     int end = i;
@@ -116,10 +115,7 @@ void loadConfiguration() {
   settings.x = 100;
   settings.y = 100;
   settings.cfg = 0;
-  for (int i = 0; i < settingFieldCount(); i++) {
-    const SettingField& field = settingFields()[i];
-    readField(field, findIniGroup(ini, field.group));
-  }
+  for (const SettingField& row : settingFields()) readField(row, findIniGroup(ini, row.group));
   migrate(ini);
 }
 

@@ -1,6 +1,6 @@
 #include "settings/ini_file.h"
 
-#include "i18n/text.h"
+#include "text/text.h"
 #include "platform/files.h"
 
 namespace {

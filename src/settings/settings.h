@@ -2,6 +2,7 @@
 // defaults, and the table that names each field by its configuration key.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 
 struct Settings {
@@ -99,38 +100,99 @@ inline constexpr const char* adjustmentGroup = "Adjustment";
 inline constexpr const char* frameGroup = "Frame";
 inline constexpr const char* watermarkGroup = "Watermark";
 inline constexpr const char* advancedGroup = "Advanced";
+inline constexpr const char* fileGroup = "File";
+inline constexpr const char* privacyGroup = "Privacy";
 
 enum class FieldKind { Flag, Choice, Number, Real, Text, Colour, Date };
 
-// One field of the record as the configuration file knows it. Exactly one of
-// the member pointers is set; its type gives the field's width.
+// A field of the record named by its member pointer; exactly one pointer is
+// set, and its type gives the field's width. Tables refer to fields this
+// way, so a misspelt field fails to compile.
+struct FieldRef {
+  int8_t Settings::*small = nullptr;
+  int32_t Settings::*number = nullptr;
+  float Settings::*real = nullptr;
+  std::string Settings::*text = nullptr;
+
+  constexpr FieldRef() = default;
+  constexpr FieldRef(int8_t Settings::*field) : small(field) {}
+  constexpr FieldRef(int32_t Settings::*field) : number(field) {}
+  constexpr FieldRef(float Settings::*field) : real(field) {}
+  constexpr FieldRef(std::string Settings::*field) : text(field) {}
+  constexpr bool operator==(const FieldRef&) const = default;
+  constexpr explicit operator bool() const { return small || number || real || text; }
+};
+
+struct ChoiceList;
+
+// How the preferences window edits a field and how reports name its values.
+struct FieldEditing {
+  const char* label = nullptr;            // key of its label in group "Preferences"; nullptr: no label
+  const ChoiceList* choices = nullptr;    // the values a list offers, with their keywords
+  int32_t minimum = 0, maximum = 0;       // range of its slider and spin box, both 0 when unbounded
+  int32_t sliderShift = 0;                // the slider shows the value plus this (brightness: 0..200)
+  int32_t scale = 1;                      // the controls hold the value times this (gamma: hundredths)
+  const char* unit = nullptr;             // key of the unit shown beside a number field
+  FieldRef enabledBy;                     // the field whose value enables this one's control
+  int32_t enabledWhen = 1;                // ... when it holds this value
+};
+
+// One field of the record: its key in the configuration file, its default,
+// and how it is edited.
 struct SettingField {
   const char* group;
   const char* key;
   FieldKind kind;
-  int8_t Settings::*small;
-  int32_t Settings::*number;
-  float Settings::*real;
-  std::string Settings::*text;
+  FieldRef field;
   int32_t defaultNumber;
   const char* defaultText;
   // For a per-format key, the extension of its format ("pcx" for `PCX BPP`);
   // the configuration writer writes only the keys of formats in use.
   const char* format;
+  FieldEditing editing;
+
+  // Table-building modifiers, each returning the changed row.
+  constexpr SettingField label(const char* key_, const ChoiceList* choices = nullptr) const {
+    SettingField row = *this;
+    row.editing.label = key_;
+    row.editing.choices = choices;
+    return row;
+  }
+  constexpr SettingField range(int32_t minimum, int32_t maximum, int32_t sliderShift = 0, int32_t scale = 1) const {
+    SettingField row = *this;
+    row.editing.minimum = minimum;
+    row.editing.maximum = maximum;
+    row.editing.sliderShift = sliderShift;
+    row.editing.scale = scale;
+    return row;
+  }
+  constexpr SettingField unit(const char* key_) const {
+    SettingField row = *this;
+    row.editing.unit = key_;
+    return row;
+  }
+  constexpr SettingField enabledBy(FieldRef field_, int32_t value = 1) const {
+    SettingField row = *this;
+    row.editing.enabledBy = field_;
+    row.editing.enabledWhen = value;
+    return row;
+  }
 };
 
 // Every field, grouped as the configuration file is and in its written order.
-const SettingField* settingFields();
-int settingFieldCount();
+std::span<const SettingField> settingFields();
 
 // The field of a key in a group, both matched without regard to letter case.
 const SettingField* findSettingField(const std::string& group, const std::string& key);
 
+// The row of a field; every field of the record has one (a test walks them).
+const SettingField* settingFieldOf(FieldRef field);
+
 // Reading and storing a field's value. Numbers are cut to the field's width
 // (storing 300 into an 8-bit field keeps 44).
-int32_t fieldNumber(const SettingField& field);
-void setFieldNumber(const SettingField& field, int64_t value);
-std::string& fieldText(const SettingField& field);
+int32_t fieldNumber(FieldRef field);
+void setFieldNumber(FieldRef field, int64_t value);
+std::string& fieldText(FieldRef field);
 
 // Sets every option to its default. `forCommandLine` decides only
 // `Keep Aspect Ratio` (0 for the command line, 1 otherwise).
@@ -152,6 +214,3 @@ struct Colour {
 Colour colourFromHex(const std::string& text);
 // Six upper-case hexadecimal digits, red first.
 std::string colourToHex(Colour colour);
-
-// The maker's one-line ownership notice, default of the watermark text.
-extern const char* const ownershipNotice;

@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "text/product.h"
 
 #include <gtest/gtest.h>
 

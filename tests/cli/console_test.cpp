@@ -9,7 +9,7 @@
 namespace {
 
 const Lines banner = {"Lumavex JPG to PCX 2.5", "Copyright (c) 2026 Lumavex. All rights reserved.",
-                      "https://www.lumavex.com/", " "};
+                      "https://www.lumavex.example/", " "};
 
 Lines withoutBanner(const Lines& lines) {
   if (lines.size() < banner.size() || !std::equal(banner.begin(), banner.end(), lines.begin())) return lines;

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "cli/command_line.h"
+#include "settings/choices.h"
+#include "text/numbers.h"
 #include "settings/settings.h"
 #include "support/support.h"
 
@@ -37,24 +39,25 @@ TEST(Numbers, readLikeTheCommandLineReadsThem) {
 }
 
 TEST(Keywords, mapWordsToNumbersAndBack) {
-  EXPECT_EQ(keywordValue(13, " bayer8 "), 2);
-  EXPECT_EQ(keywordValue(13, "bayer"), 0);
-  EXPECT_EQ(keywordValue(4, "lzw"), 6);
-  EXPECT_EQ(keywordValue(4, "piz"), 2);
-  EXPECT_EQ(keywordValue(4, "ZLIB6"), 2);
-  EXPECT_EQ(keywordValue(14, "SOLID"), 0);
-  EXPECT_EQ(keywordValue(15, "IMAGE"), 0);
-  EXPECT_EQ(keywordValue(23, "X"), 0);
-  EXPECT_EQ(keywordText(10, 1), "percent");
-  EXPECT_EQ(keywordText(20, 9), "");
-  EXPECT_EQ(keywordText(14, 1), "solid");
-  EXPECT_EQ(keywordText(15, 2), "image");
-  EXPECT_EQ(keywordText(4, 2, "png"), "zlib6");
-  EXPECT_EQ(keywordText(4, 2, "exr"), "piz");
-  EXPECT_EQ(keywordText(4, 2, "tiff"), "ccittfax4");
-  EXPECT_EQ(keywordText(4, 1, "bmp"), "rle");
-  EXPECT_EQ(keywordText(4, 5, "png"), "");
-  EXPECT_EQ(keywordText(22, 2), "custom");
+  EXPECT_EQ(keywordValue(ditherChoices, " bayer8 "), 2);
+  EXPECT_EQ(keywordValue(ditherChoices, "bayer"), 0);
+  EXPECT_EQ(keywordValue(compressionKeywords, "lzw"), 6);
+  EXPECT_EQ(keywordValue(compressionKeywords, "piz"), 2);
+  EXPECT_EQ(keywordValue(compressionKeywords, "ZLIB6"), 2);
+  // The frame and watermark types only name values in reports.
+  EXPECT_EQ(keywordValue(frameTypeChoices, "SOLID"), 0);
+  EXPECT_EQ(keywordValue(watermarkTypeChoices, "IMAGE"), 0);
+  EXPECT_EQ(keywordText(sizeUnitChoices, 1), "percent");
+  EXPECT_EQ(keywordText(positionChoices, 9), "");
+  EXPECT_EQ(keywordText(frameTypeChoices, 1), "solid");
+  EXPECT_EQ(keywordText(watermarkTypeChoices, 2), "image");
+  // Each format names its compressions by its own list.
+  EXPECT_EQ(keywordText(pngCompressionChoices, 2), "zlib6");
+  EXPECT_EQ(keywordText(exrCompressionChoices, 2), "piz");
+  EXPECT_EQ(keywordText(tiffCompressionChoices, 2), "ccittfax4");
+  EXPECT_EQ(keywordText(rleCompressionChoices, 1), "rle");
+  EXPECT_EQ(keywordText(pngCompressionChoices, 5), "");
+  EXPECT_EQ(keywordText(timestampChoices, 2), "custom");
 }
 
 TEST_F(LongOptionsTest, valuesAreStoredByKindAndSwitchTheirStage) {

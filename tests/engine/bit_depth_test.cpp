@@ -38,7 +38,7 @@ TEST_F(BitDepthTest, convertsToTheTargetOfTheFormat) {
     SCOPED_TRACE(std::string(c.format) + " " + std::to_string(c.target) + " from " + std::to_string(c.source));
     job.outputExtension = c.format;
     job.targetBitDepth = c.target;
-    Image result = bitDepthStage(picture(c.source));
+    Image result = bitDepthStage(picture(c.source), job);
     ASSERT_TRUE(result);
     EXPECT_EQ(static_cast<int>(FreeImage_GetBPP(result.get())), c.resultBpp);
     EXPECT_EQ(FreeImage_GetColorType(result.get()), c.type);
@@ -48,10 +48,10 @@ TEST_F(BitDepthTest, convertsToTheTargetOfTheFormat) {
 TEST_F(BitDepthTest, sixteenBitsUseTheLayoutOfTheFormat) {
   job.targetBitDepth = 16;
   job.outputExtension = "tga";
-  Image tga = bitDepthStage(picture(24));
+  Image tga = bitDepthStage(picture(24), job);
   EXPECT_EQ(FreeImage_GetGreenMask(tga.get()), static_cast<unsigned>(FI16_555_GREEN_MASK));
   job.outputExtension = "bmp";
-  Image bmp = bitDepthStage(picture(24));
+  Image bmp = bitDepthStage(picture(24), job);
   EXPECT_EQ(FreeImage_GetGreenMask(bmp.get()), static_cast<unsigned>(FI16_565_GREEN_MASK));
 }
 
@@ -59,20 +59,20 @@ TEST_F(BitDepthTest, autoIsDerivedFromEachFilesOwnDepth) {
   job.outputExtension = "pcx";
   job.keepDepth = 1;
   job.sourceBitDepth = 8;
-  Image result = bitDepthStage(picture(8));
+  Image result = bitDepthStage(picture(8), job);
   EXPECT_EQ(job.targetBitDepth, 24);
   EXPECT_EQ(FreeImage_GetBPP(result.get()), 24u);
   job.outputExtension = "png";
   job.sourceBitDepth = 8;
-  EXPECT_EQ(FreeImage_GetBPP(bitDepthStage(picture(8)).get()), 8u);
+  EXPECT_EQ(FreeImage_GetBPP(bitDepthStage(picture(8), job).get()), 8u);
   EXPECT_EQ(job.targetBitDepth, 8);
 }
 
 TEST_F(BitDepthTest, anUnknownTargetYieldsNoImage) {
   job.outputExtension = "pcx";
   job.targetBitDepth = 2;
-  EXPECT_FALSE(bitDepthStage(picture(24)));
-  EXPECT_FALSE(bitDepthStage(nullptr));
+  EXPECT_FALSE(bitDepthStage(picture(24), job));
+  EXPECT_FALSE(bitDepthStage(nullptr, job));
 }
 
 TEST(PcxWriter, writesEveryDepthAs24BitPixels) {

@@ -22,7 +22,7 @@ struct NameMaskTest : testing::Test {
   std::string name(const std::string& mask, const std::string& input) {
     settings.filenameMask = mask;
     job.inputPath = input;
-    return outputName();
+    return outputName(job);
   }
 };
 
@@ -78,18 +78,18 @@ TEST_F(NameMaskTest, datePartsComeFromTheLocalClock) {
 TEST_F(NameMaskTest, watermarkTextsKeepTheirCase) {
   job.inputPath = "/in/Holiday.jpg";
   job.resultWidth = 0;
-  EXPECT_EQ(substitutePlaceholders("Photo %FILENAME% (%Width% px) 50%"), "Photo Holiday (0 px) 50%");
-  EXPECT_EQ(substitutePlaceholders("100% Holiday %n"), "100% Holiday %n");
-  EXPECT_EQ(substitutePlaceholders("%eol% stays for the watermark"), "%eol% stays for the watermark");
+  EXPECT_EQ(substitutePlaceholders("Photo %FILENAME% (%Width% px) 50%", job), "Photo Holiday (0 px) 50%");
+  EXPECT_EQ(substitutePlaceholders("100% Holiday %n", job), "100% Holiday %n");
+  EXPECT_EQ(substitutePlaceholders("%eol% stays for the watermark", job), "%eol% stays for the watermark");
 }
 
 TEST_F(NameMaskTest, temporaryNamesSpellTheDateAndDifferByChance) {
-  std::string first = temporaryName();
+  std::string first = temporaryName(job);
   EXPECT_TRUE(std::regex_match(first, std::regex("zorvane[a-j]{10}[a-z]{5}\\.pcx"))) << first;
   std::string digits = std::to_string(localSecondsNow());
   for (size_t i = 0; i + 2 < digits.size(); i++) EXPECT_EQ(first[7 + i], 'a' + (digits[i] - '0'));
   int same = 0;
-  for (int i = 0; i < 20; i++) same += temporaryName() == temporaryName();
+  for (int i = 0; i < 20; i++) same += temporaryName(job) == temporaryName(job);
   EXPECT_LT(same, 2);
 }
 

@@ -34,7 +34,7 @@ struct WatermarkTest : testing::Test {
     settings.image = folder.file(name);
   }
   Image marked(int width = 100, int height = 80) {
-    return watermarkStage(white(width, height), width, height);
+    return watermarkStage(white(width, height), width, height, job);
   }
   static Image white(int width = 100, int height = 80) { return solidPicture(width, height, 24, 255, 255, 255); }
 };

@@ -26,8 +26,8 @@ TEST(Settings, resetGivesTheDefaultsAndDiffersForTheCommandLineOnlyInAspectRatio
 
   auto values = [] {
     std::vector<std::string> shown;
-    for (int i = 0; i < settingFieldCount(); i++) {
-      const SettingField& field = settingFields()[i];
+    for (const SettingField& row : settingFields()) {
+      FieldRef field = row.field;
       shown.push_back(field.text ? fieldText(field)
                                  : field.real ? std::to_string(settings.*field.real) : std::to_string(fieldNumber(field)));
     }
@@ -57,19 +57,19 @@ TEST(Settings, theWindowIsCentredOnTheDesktopUnlessItDoesNotFit) {
 TEST(Settings, fieldsKeepOnlyTheirOwnWidth) {
   const SettingField* folders = findSettingField("advanced", "OUT FOLDERS NUMBER");
   ASSERT_NE(folders, nullptr);
-  setFieldNumber(*folders, 300);
+  setFieldNumber(folders->field, 300);
   EXPECT_EQ(settings.outFoldersNumber, 44);
-  setFieldNumber(*findSettingField("Transform", "Keep Aspect Ratio"), 256);
+  setFieldNumber(findSettingField("Transform", "Keep Aspect Ratio")->field, 256);
   EXPECT_EQ(settings.keepAspectRatio, 0);
-  setFieldNumber(*findSettingField("Transform", "Keep Aspect Ratio"), 200);
+  setFieldNumber(findSettingField("Transform", "Keep Aspect Ratio")->field, 200);
   EXPECT_EQ(settings.keepAspectRatio, -56);
-  setFieldNumber(*findSettingField("Adjustment", "Image Brightness"), 0x1'0000'0005LL);
+  setFieldNumber(findSettingField("Adjustment", "Image Brightness")->field, 0x1'0000'0005LL);
   EXPECT_EQ(settings.imageBrightness, 5);
 }
 
 TEST(Settings, theSameKeyInTwoGroupsNamesTwoFields) {
-  EXPECT_EQ(findSettingField("Transform", "Image Rotation")->number, &Settings::imageRotation);
-  EXPECT_EQ(findSettingField("Watermark", "Image Rotation")->number, &Settings::watermarkImageRotation);
+  EXPECT_EQ(findSettingField("Transform", "Image Rotation")->field.number, &Settings::imageRotation);
+  EXPECT_EQ(findSettingField("Watermark", "Image Rotation")->field.number, &Settings::watermarkImageRotation);
   EXPECT_EQ(findSettingField("Transform", "No Such Key"), nullptr);
 }
 

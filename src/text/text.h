@@ -21,9 +21,6 @@ std::vector<std::string> splitText(const std::string& text, char separator);
 // case, by `value`; the search goes on after each inserted value.
 std::string replaceIgnoringCase(const std::string& text, const std::string& token, const std::string& value);
 
-// The text after the last "." of a path's file name part; "" when it has none.
-std::string pathExtension(const std::string& path);
-
 // The value of a hexadecimal digit (either case); -1 for any other character.
 int hexDigitValue(char c);
 

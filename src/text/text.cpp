@@ -1,4 +1,4 @@
-#include "i18n/text.h"
+#include "text/text.h"
 
 #include <clocale>
 #include <cwctype>
@@ -120,13 +120,6 @@ std::string replaceIgnoringCase(const std::string& text, const std::string& toke
     }
   }
   return out;
-}
-
-std::string pathExtension(const std::string& path) {
-  size_t slash = path.rfind('/');
-  size_t dot = path.rfind('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-  return path.substr(dot + 1);
 }
 
 int hexDigitValue(char c) {
