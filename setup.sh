@@ -8,7 +8,7 @@ mode=${1:-sample}
 
 build_packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
                 libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2)
-test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs)
+test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs locales)
 
 case "$mode" in
   sample) packages=("${build_packages[@]}") ;;
@@ -17,6 +17,8 @@ case "$mode" in
 esac
 
 scripts/install-packages.sh "${packages[@]}"
+# Numbers must not follow the locale; the tests prove it under one with a decimal comma.
+[ "$mode" = sample ] || scripts/install-locale.sh de_DE.UTF-8
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$([ "$mode" = test ] && echo ON || echo OFF)"
 cmake --build build -j2
