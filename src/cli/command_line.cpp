@@ -10,6 +10,7 @@
 #include "platform/console.h"
 #include "platform/files.h"
 #include "text/paths.h"
+#include "text/maker.h"
 #include "text/product.h"
 #include "settings/settings.h"
 
