@@ -17,7 +17,7 @@
 namespace {
 
 
-const char* const helpLines[] = {
+const char* const helpTextLines[] = {
     " ",
     "Usage: %s1% -i <filename> [options]",
     " ",
@@ -61,7 +61,7 @@ void printHelp() {
   size_t dot = program.rfind('.');
   if (dot != std::string::npos && dot > 0) program.erase(dot);
   const std::vector<std::string>& extensions = inputExtensionList();
-  for (const char* line : helpLines) {
+  for (const char* line : helpTextLines) {
     std::string extension = extensions[randomBetween(0, static_cast<int32_t>(extensions.size()) - 1)];
     printLine(fillPlaceholders(line, program, extension));
   }
@@ -119,6 +119,8 @@ Scan scanParameters(const std::vector<std::string>& parameters, bool& quiet, boo
 }
 
 }  // namespace
+
+std::span<const char* const> helpLines() { return helpTextLines; }
 
 std::string optionName(const std::string& parameter) {
   std::string text = trimmed(parameter, " ");
