@@ -24,5 +24,7 @@ extern Progress progress;
 void prepareOutputFormat();
 
 // The thread procedure; the starter has filled the input set and the job,
-// called prepareOutputFormat, and reset the progress record.
+// called prepareOutputFormat, and reset the progress record. Throws nothing:
+// a file that fails in any way, running out of memory included, counts as
+// not converted.
 void batchWorker();

@@ -1,6 +1,7 @@
 #include "cli/console_run.h"
 
 #include <cstdio>
+#include <system_error>
 #include <thread>
 
 #include "batch/job_state.h"
@@ -236,14 +237,19 @@ void reportOutputFiles(const Reporter& out) {
   out.report("Keep Subfolders: " + flag(settings.keepSubfolders));
 }
 
-// The worker on its own thread, waited for.
+// The worker on its own thread, waited for. A thread that cannot be
+// started (no memory for its stack) converts nothing.
 int32_t runWorker() {
   progress.currentIndex = 0;
   progress.currentName.clear();
   progress.convertedCount = 0;
   progress.running = 1;
-  std::thread worker(batchWorker);
-  worker.join();
+  try {
+    std::thread worker(batchWorker);
+    worker.join();
+  } catch (const std::system_error&) {
+    return 0;
+  }
   std::lock_guard<std::mutex> guard(progress.lock);
   return progress.convertedCount;
 }

@@ -29,5 +29,6 @@ enum class OptionResult { Applied, NotAnOption, BadValue, BadProfile };
 OptionResult applyLongOption(const std::string& name, const std::string& value);
 
 // Applies the options of a profile file's "CLI" group in file order; false
-// when the path is empty or the file cannot be opened.
+// when the path is empty or the file cannot be read as a profile (see
+// readIniFile).
 [[nodiscard]] bool loadProfile(const std::string& path);

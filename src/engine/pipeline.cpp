@@ -6,6 +6,7 @@
 #include "engine/pcx_writer.h"
 #include "engine/stages.h"
 #include "platform/files.h"
+#include "platform/temporary_files.h"
 #include "settings/settings.h"
 
 bool convertFile() {
@@ -44,6 +45,7 @@ bool convertFile() {
   std::string folder = job.outputFolder + (settings.keepSubfolders ? job.subFolderText : "");
   job.outputPath = folder + outputName();
   job.temporaryPath = folder + temporaryName();
+  TemporaryFileMark mark(job.temporaryPath);  // a signal removes it until it is renamed
 
   // The new file takes the output name only once it is complete, so a
   // failed write never costs the file that had the name before.

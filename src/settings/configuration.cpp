@@ -1,5 +1,6 @@
 #include "settings/configuration.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +25,20 @@ std::string gammaText(float gamma) {
   return buffer;
 }
 
+// A line break inside a value would end its line early, and the rest would
+// be read back as a line of its own: a group header or another key. An
+// escape is no way out, since files of earlier versions hold every other
+// character literally (backslashes in paths, percent signs in masks) and
+// could no longer be read as they were written. Line breaks are dropped
+// instead, as the preferences window drops them from the watermark text; a
+// folder whose name holds one cannot be kept in this file whole.
+std::string oneLine(std::string text) {
+  text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }), text.end());
+  return text;
+}
+
 std::string valueText(const SettingField& field) {
-  if (field.text) return fieldText(field);
+  if (field.text) return oneLine(fieldText(field));
   if (field.real) return gammaText(settings.*field.real);
   return decimal(fieldNumber(field));
 }
@@ -41,18 +54,25 @@ void readField(const SettingField& field, const IniGroup* group) {
     setFieldNumber(field, readInteger(value));
 }
 
+// The number as a 32-bit field keeps it: what C `atoi` gives.
+int32_t readInteger32(const std::string& value) {
+  return static_cast<int32_t>(static_cast<uint32_t>(readInteger(value) & 0xFFFFFFFF));
+}
+
 // Older layouts named two colour-mode keys differently and lacked parts of
 // the name mask.
 void migrate(const IniFile& ini) {
   if (settings.cfg < 11 && settings.filenameMask.find("%ext%") == std::string::npos)
     settings.filenameMask += ".%ext%";
-  if (settings.cfg < 14 && settings.rawLoadAs != 0) settings.rawLoadAs += 2;
+  // 32-bit arithmetic that wraps, as the field does.
+  if (settings.cfg < 14 && settings.rawLoadAs != 0)
+    settings.rawLoadAs = static_cast<int32_t>(static_cast<uint32_t>(settings.rawLoadAs) + 2u);
   if (settings.cfg < 19) {
     std::string value;
-    if (findIniValue(findIniGroup(ini, inputGroup), "PSD Color Model", value) && readInteger(value) != 0)
-      settings.psdColorMode = static_cast<int32_t>(readInteger(value));
-    if (findIniValue(findIniGroup(ini, outputGroup), "TIFF Color Model", value) && readInteger(value) != 0)
-      settings.tiffColorMode = static_cast<int32_t>(readInteger(value));
+    if (findIniValue(findIniGroup(ini, inputGroup), "PSD Color Model", value) && readInteger32(value) != 0)
+      settings.psdColorMode = readInteger32(value);
+    if (findIniValue(findIniGroup(ini, outputGroup), "TIFF Color Model", value) && readInteger32(value) != 0)
+      settings.tiffColorMode = readInteger32(value);
   }
 }
 
@@ -93,8 +113,8 @@ std::string configurationPath() {
   if (base.empty() || base[0] != '/') {
     const char* home = getenv("HOME");
     base = std::string(home ? home : "") + "/.config";
-    createFolder(base);
   }
+  createFolders(base);
   if (base.back() != '/') base += "/";
   std::string folder = base + "Lumavex/";
   createFolder(folder);
