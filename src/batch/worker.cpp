@@ -45,6 +45,45 @@ void applyFileTimestamp() {
   }
 }
 
+// A conversion that runs out of memory fails the file; it never ends the
+// process.
+bool convertCurrentFile() {
+  try {
+    return convertFile();
+  } catch (...) {
+    return false;
+  }
+}
+
+// Converts the files of the input set, counting into `converted` as it goes.
+void convertInputSet(int32_t& converted) {
+  bool debug = job.consoleMode == 1 && job.runMode == "DEBUG";
+  int32_t count = 0;
+  for (auto entry = inputSet.begin(); progress.running && entry != inputSet.end(); ++entry) {
+    count++;
+    job.inputPath = entry->first;
+    job.subFolderText = entry->second.subFolderText;
+    {
+      std::lock_guard<std::mutex> guard(progress.lock);
+      progress.currentIndex = count;
+      progress.currentName = job.inputPath;
+    }
+    if (debug) {
+      printLine("Processing: " + job.inputPath);
+      printLine("File Format: " + identifyFileType(job.inputPath));
+    }
+    if (convertCurrentFile()) {
+      if (debug) printLine("[OK] Saving As: " + job.outputPath);
+      converted++;
+      job.randomNumber = randomBetween(1, 99999);
+      job.fileCounter++;
+      applyFileTimestamp();
+    } else if (debug) {
+      printLine("[ERROR] Unable to convert the file!");
+    }
+  }
+}
+
 }  // namespace
 
 void prepareOutputFormat() {
@@ -54,41 +93,12 @@ void prepareOutputFormat() {
 }
 
 void batchWorker() {
-  bool debug = job.consoleMode == 1 && job.runMode == "DEBUG";
-  int32_t count = 0, converted = 0;
-  // Nothing may leave the thread: an exception there would abort the
-  // process. Memory that runs out (a picture too large, a line to print)
-  // fails the file or ends the run with what it converted so far.
+  int32_t converted = 0;
+  // Nothing may leave the thread, where an exception would abort the
+  // process: a line that cannot be printed for want of memory ends the run
+  // with what it converted so far.
   try {
-    for (auto entry = inputSet.begin(); progress.running && entry != inputSet.end(); ++entry) {
-      count++;
-      job.inputPath = entry->first;
-      job.subFolderText = entry->second.subFolderText;
-      {
-        std::lock_guard<std::mutex> guard(progress.lock);
-        progress.currentIndex = count;
-        progress.currentName = job.inputPath;
-      }
-      if (debug) {
-        printLine("Processing: " + job.inputPath);
-        printLine("File Format: " + identifyFileType(job.inputPath));
-      }
-      bool ok;
-      try {
-        ok = convertFile();
-      } catch (...) {
-        ok = false;
-      }
-      if (ok) {
-        if (debug) printLine("[OK] Saving As: " + job.outputPath);
-        converted++;
-        job.randomNumber = randomBetween(1, 99999);
-        job.fileCounter++;
-        applyFileTimestamp();
-      } else if (debug) {
-        printLine("[ERROR] Unable to convert the file!");
-      }
-    }
+    convertInputSet(converted);
   } catch (...) {
   }
   std::lock_guard<std::mutex> guard(progress.lock);
