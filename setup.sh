@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets zorvane up on Debian 12: installs the packages it needs, builds it,
 # then converts the sample photo (./setup.sh sample) or runs the whole test
-# suite (./setup.sh test).
+# suite (./setup.sh test), the latter also in a second build with
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-sample}
@@ -28,4 +29,7 @@ if [ "$mode" = sample ]; then
   echo "Written: $PWD/build/landscape.pcx"
 else
   ctest --test-dir build --output-on-failure -j2
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DZORVANE_SANITIZE=ON
+  cmake --build build-asan -j2
+  ctest --test-dir build-asan --output-on-failure -j2
 fi

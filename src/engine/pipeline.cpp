@@ -5,6 +5,7 @@
 #include "engine/pcx_writer.h"
 #include "engine/stages.h"
 #include "platform/files.h"
+#include "platform/temporary_files.h"
 #include "settings/settings.h"
 
 bool convertFile(ConversionJob& job) {
@@ -43,6 +44,7 @@ bool convertFile(ConversionJob& job) {
   std::string folder = job.outputFolder + (settings.keepSubfolders ? job.subFolderText : "");
   job.outputPath = folder + outputName(job);
   job.temporaryPath = folder + temporaryName(job);
+  TemporaryFileMark mark(job.temporaryPath);  // a signal removes it until it is renamed
 
   // The new file takes the output name only once it is complete, so a
   // failed write never costs the file that had the name before.

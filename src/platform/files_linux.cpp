@@ -9,6 +9,7 @@
 #include <climits>
 
 #include "platform/clock.h"
+#include "platform/temporary_files.h"
 
 PathInfo queryPath(const std::string& path) {
   PathInfo info;
@@ -38,6 +39,12 @@ bool isRegularFile(const std::string& path) {
 bool createFolder(const std::string& path) {
   if (mkdir(path.c_str(), 0777) == 0) return true;
   return errno == EEXIST && isFolder(path);
+}
+
+bool createFolders(const std::string& path) {
+  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+    createFolder(path.substr(0, slash));
+  return createFolder(path);
 }
 
 bool removeFile(const std::string& path) {
@@ -93,28 +100,77 @@ bool writeAll(int fd, const void* data, size_t size) {
   return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& content) {
-  if (isFolder(path)) return false;
-  FILE* f = fopen(path.c_str(), "rb");
-  if (!f) return false;
+int openRegularFile(const std::string& path) {
+  // Looked at before opening, so that no device is even opened; and again
+  // after, in case the path was swapped in between.
+  struct stat st;
+  if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool readWholeFile(const std::string& path, std::string& content, size_t maxBytes) {
+  int fd = openRegularFile(path);
+  if (fd < 0) return false;
   content.clear();
   char buffer[65536];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) content.append(buffer, n);
-  bool ok = !ferror(f);
-  fclose(f);
+  bool ok = true;
+  while (ok) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    // Counted as it is read: the file may grow after a size query.
+    ok = content.size() + static_cast<size_t>(n) <= maxBytes;
+    if (ok) content.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
   return ok;
 }
 
+namespace {
+
+// The file that a path finally names: symbolic links followed (a relative
+// one from its own folder), also to a target that does not exist yet. ""
+// for a loop of links.
+std::string finalTarget(std::string path) {
+  for (int hops = 0; hops < 40; hops++) {
+    char buffer[PATH_MAX];
+    ssize_t n = readlink(path.c_str(), buffer, sizeof buffer);
+    if (n < 0) return path;  // no link
+    if (n == 0 || n == static_cast<ssize_t>(sizeof buffer)) return "";
+    std::string target(buffer, static_cast<size_t>(n));
+    path = target[0] == '/' ? target : path.substr(0, path.rfind('/') + 1) + target;
+  }
+  return "";
+}
+
+}  // namespace
+
 bool writeFileAtomically(const std::string& path, const std::string& content) {
-  std::string temporary = path + ".tmp" + std::to_string(getpid());
+  // Replacing the link itself would leave a plain file where the user keeps
+  // a link into another folder.
+  std::string target = finalTarget(path);
+  if (target.empty()) return false;
+  struct stat existing;
+  bool keepMode = stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+  std::string temporary = target + ".tmp" + std::to_string(getpid());
+  TemporaryFileMark mark(temporary);
   int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  bool ok = writeAll(fd, content.data(), content.size());
+  bool ok = !keepMode || fchmod(fd, existing.st_mode & 07777) == 0;
+  ok = ok && writeAll(fd, content.data(), content.size());
   // The data must be on disk before the rename makes it the file.
   ok = ok && fsync(fd) == 0;
   ok = (close(fd) == 0) && ok;
-  ok = ok && rename(temporary.c_str(), path.c_str()) == 0;
+  ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) unlink(temporary.c_str());
   return ok;
 }

@@ -15,6 +15,17 @@ std::string toLowerText(const std::string& text);
 // The first `count` characters of a UTF-8 text (all of it when shorter).
 std::string firstCharacters(const std::string& text, size_t count);
 
+// Strict UTF-8: no overlong forms, no surrogates (U+D800 to U+DFFF), nothing
+// above U+10FFFF, no lead bytes C0, C1 or F5 to FF, no cut sequences.
+bool isValidUtf8(const std::string& bytes);
+
+// Bytes read as ISO-8859-1 (byte 80 to FF is U+0080 to U+00FF), in UTF-8.
+std::string latin1ToUtf8(const std::string& bytes);
+
+// The characters of a UTF-8 text; a byte that is no part of a well-formed
+// character stands for itself as U+DC80 to U+DCFF.
+std::u32string utf8Characters(const std::string& text);
+
 // The text without the given characters at both ends (blanks and tabs by default).
 std::string trimmed(const std::string& text, const char* characters = " \t");
 
