@@ -48,18 +48,20 @@ add_custom_command(OUTPUT ${BUILTIN_ARTWORK_SOURCE}
     -DFILES=${BUILTIN_FILE_LIST} -P ${PROJECT_SOURCE_DIR}/cmake/embed_files.cmake
   DEPENDS ${BUILTIN_OUTPUTS} ${PROJECT_SOURCE_DIR}/cmake/embed_files.cmake VERBATIM)
 
-# The default theme pack: every icon at 16, 24 and 32 pixels as name_SIZE.png,
-# the buttons at their drawn sizes, and its theme.cfg.
+# The default theme pack: every icon at 16, 24 and 32 pixels as name_SIZE.png
+# (16 from a drawing of its own with a heavier pen, which stays crisp at that
+# size), the buttons at their drawn sizes, and its theme.cfg.
 set(HANDDRAWN_BUILD ${ART_BUILD}/handdrawn)
 file(GLOB HANDDRAWN_ICONS CONFIGURE_DEPENDS ${ART_SOURCE}/handdrawn/icons/*.svg)
 file(GLOB HANDDRAWN_BUTTONS CONFIGURE_DEPENDS ${ART_SOURCE}/handdrawn/buttons/*.svg)
 set(HANDDRAWN_FILES theme.cfg)
 foreach(drawing IN LISTS HANDDRAWN_ICONS)
   get_filename_component(name ${drawing} NAME_WE)
-  foreach(size 16 24 32)
+  render_svg(${ART_SOURCE}/handdrawn/icons16/${name}.svg ${HANDDRAWN_BUILD}/${name}_16.png 16)
+  foreach(size 24 32)
     render_svg(${drawing} ${HANDDRAWN_BUILD}/${name}_${size}.png ${size})
-    list(APPEND HANDDRAWN_FILES ${name}_${size}.png)
   endforeach()
+  list(APPEND HANDDRAWN_FILES ${name}_16.png ${name}_24.png ${name}_32.png)
 endforeach()
 foreach(drawing IN LISTS HANDDRAWN_BUTTONS)
   get_filename_component(name ${drawing} NAME_WE)
