@@ -18,7 +18,7 @@ bool writeZip(const std::string& path, const std::vector<ZipEntry>& entries) {
     archive_entry_set_pathname(entry, entries[i].name.c_str());
     archive_entry_set_filetype(entry, entries[i].folder ? AE_IFDIR : AE_IFREG);
     archive_entry_set_perm(entry, 0644);
-    archive_entry_set_size(entry, static_cast<la_int64_t>(entries[i].bytes.size()));
+    if (!entries[i].sizeUnknown) archive_entry_set_size(entry, static_cast<la_int64_t>(entries[i].bytes.size()));
     ok = archive_write_header(a, entry) == ARCHIVE_OK;
     if (ok && !entries[i].bytes.empty())
       ok = archive_write_data(a, entries[i].bytes.data(), entries[i].bytes.size()) ==

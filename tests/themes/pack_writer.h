@@ -13,6 +13,7 @@ struct ZipEntry {
   std::string bytes;
   bool folder = false;     // a folder entry instead of a file
   bool encrypted = false;  // the whole archive is then encrypted with a passphrase
+  bool sizeUnknown = false;  // written without its size, which then follows the data
 };
 
 // Writes a deflated ZIP archive with libarchive; false when it could not.

@@ -261,6 +261,15 @@ TEST_F(ThemeLoadingTest, hostilePacksLeaveTheirSlotsAlone) {
          writeFile(path, whole.substr(0, whole.size() - noise.size() * 3 / 2));
        },
        true},
+      {"a bomb of unknown length in an archive without its directory",
+       [&](const std::string& path) {
+         ASSERT_TRUE(writeZip(path, {{"theme.cfg", config}, {"add_16.png", good},
+                                     {"new_16.png", std::string(64 << 20, '\0'), false, false, true}, {"convert_16.png", good}}));
+         // Without the central directory the archive can only be read as a stream.
+         std::string whole = readFile(path);
+         writeFile(path, whole.substr(0, whole.find("PK\x01\x02")));
+       },
+       true},
       {"a file that is no archive", [&](const std::string& path) { writeFile(path, config + good); }, false},
       {"an empty pack file", [](const std::string& path) { writeFile(path, ""); }, false},
       {"a folder named like the pack", [](const std::string& path) { ASSERT_TRUE(createFolder(path)); }, false},
