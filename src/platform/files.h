@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // What a size query found at a path.
 enum class PathKind { Missing, Folder, File };
@@ -37,6 +38,11 @@ bool removeFile(const std::string& path);
 // Moves a file over another path, replacing a file there (a read-only one
 // too, as its folder allows). Refuses to replace a folder.
 [[nodiscard]] bool replaceFile(const std::string& from, const std::string& to);
+
+// The names of the files (folders left out) in a folder whose names end with
+// `suffix` (letter case counts), ordered by name without regard to ASCII
+// letter case; empty for a missing or unreadable folder.
+std::vector<std::string> listFiles(const std::string& folder, const std::string& suffix);
 
 // Last-modification time in seconds since 1970-01-01 UTC.
 bool fileModificationTime(const std::string& path, int64_t& seconds, int64_t& nanoseconds);

@@ -1,8 +1,12 @@
 #include "platform/files.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +61,25 @@ bool replaceFile(const std::string& from, const std::string& to) {
   // to put a file over a folder, which is what we want.
   if (isFolder(to)) return false;
   return rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& suffix) {
+  std::vector<std::string> names;
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return names;
+  std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+  while (const dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name.size() < suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) continue;
+    if (queryPath(prefix + name).kind == PathKind::File) names.push_back(name);
+  }
+  closedir(dir);
+  // readdir's order depends on the file system; this one does not.
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    int order = strcasecmp(a.c_str(), b.c_str());
+    return order != 0 ? order < 0 : a < b;
+  });
+  return names;
 }
 
 bool fileModificationTime(const std::string& path, int64_t& seconds, int64_t& nanoseconds) {

@@ -155,6 +155,12 @@ std::vector<std::string> listEntries(const std::string& text, char separator) {
   return entries;
 }
 
+size_t findIgnoringCase(const std::string& text, const std::string& token, size_t from) {
+  for (size_t i = from; i <= text.size() && token.size() <= text.size() - i; i++)
+    if (strncasecmp(text.c_str() + i, token.c_str(), token.size()) == 0) return i;
+  return std::string::npos;
+}
+
 std::string replaceIgnoringCase(const std::string& text, const std::string& token, const std::string& value) {
   if (token.empty()) return text;
   std::string out;

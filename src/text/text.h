@@ -35,6 +35,10 @@ std::vector<std::string> splitText(const std::string& text, char separator);
 // each trimmed, empty ones left out.
 std::vector<std::string> listEntries(const std::string& text, char separator);
 
+// Where `token` first occurs in `text` at or after `from`, ASCII letters
+// matched without regard to case; npos when it does not.
+size_t findIgnoringCase(const std::string& text, const std::string& token, size_t from = 0);
+
 // Replaces every occurrence of `token`, found without regard to ASCII letter
 // case, by `value`; the search goes on after each inserted value.
 std::string replaceIgnoringCase(const std::string& text, const std::string& token, const std::string& value);
