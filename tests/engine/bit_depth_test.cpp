@@ -82,7 +82,7 @@ TEST(PcxWriter, writesEveryDepthAs24BitPixels) {
     Image original = picture(bpp, 7, 3);
     Image expected(FreeImage_ConvertTo24Bits(original.get()));
     std::string path = folder.file("picture" + std::to_string(bpp) + ".pcx");
-    ASSERT_TRUE(writePcx(std::move(original), path));
+    ASSERT_TRUE(writePcx(std::move(original), path, {}));
     Rgb pcx = decodePcx(path);
     ASSERT_EQ(pcx.width, 7);
     ASSERT_EQ(pcx.height, 3);
@@ -100,10 +100,10 @@ TEST(PcxWriter, writesEveryDepthAs24BitPixels) {
 TEST(PcxWriter, neverTakesOverAFileThatIsThere) {
   TempFolder folder;
   writeFile(folder.file("taken.pcx"), "someone else's");
-  EXPECT_FALSE(writePcx(picture(24), folder.file("taken.pcx")));
+  EXPECT_FALSE(writePcx(picture(24), folder.file("taken.pcx"), {}));
   EXPECT_EQ(readFile(folder.file("taken.pcx")), "someone else's");
-  EXPECT_FALSE(writePcx(picture(24), folder.file("missing/new.pcx")));
-  EXPECT_FALSE(writePcx(nullptr, folder.file("none.pcx")));
+  EXPECT_FALSE(writePcx(picture(24), folder.file("missing/new.pcx"), {}));
+  EXPECT_FALSE(writePcx(nullptr, folder.file("none.pcx"), {}));
   EXPECT_FALSE(exists(folder.file("none.pcx")));
 }
 
