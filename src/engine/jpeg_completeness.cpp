@@ -4,8 +4,10 @@
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
-// After jpeglib.h, whose configuration decides which messages exist.
+// After jpeglib.h, whose configuration decides which messages exist; the
+// internal header for the entropy decoder's per-MCU call.
 #include <jerror.h>
+#include <jpegint.h>
 
 namespace {
 
@@ -36,7 +38,13 @@ struct Check {
   jpeg_error_mgr errors;  // first, so its address is the check's
   jpeg_progress_mgr progress;
   jmp_buf stop;
+  const unsigned char* data;
+  size_t size;
   unsigned scannedComponents;  // a bit for each component of a scan read to its end
+  int scan;                    // the scan number the library is reading
+  size_t scanStart;            // where its coded data starts
+  uint64_t mcus;               // MCUs of the scan decoded so far
+  boolean (*decodeMcu)(j_decompress_ptr, JBLOCKROW*);  // the library's own
 };
 
 Check& checkOf(j_common_ptr cinfo) { return *reinterpret_cast<Check*>(cinfo->err); }
@@ -60,20 +68,53 @@ void onMessage(j_common_ptr cinfo, int level) {
 
 void printNothing(j_common_ptr) {}
 
+// How far the library has read the data; all of it once it has run out.
+size_t readSoFar(j_decompress_ptr cinfo, const Check& check) {
+  const JOCTET* next = cinfo->src->next_input_byte;
+  bool inData = next >= check.data && next <= check.data + check.size;
+  return inData ? static_cast<size_t>(next - check.data) : check.size;
+}
+
+bool isRestart(int marker) { return marker >= 0xD0 && marker <= 0xD7; }
+
+// Arithmetic coding may legally meet the next marker before the end of a
+// scan (the decoder reads zeros after it), so only where the data ended
+// tells a cut scan: a marker other than a restart marker met with more
+// MCUs left than the decoder's read-ahead of a few bytes can span, at the
+// density of the MCUs the data did code. Scans that may leave blocks
+// untouched (progressive AC and refinement scans) cost no rows when cut.
+boolean decodeMcuWatchingTheEnd(j_decompress_ptr cinfo, JBLOCKROW* blocks) {
+  Check& check = checkOf(reinterpret_cast<j_common_ptr>(cinfo));
+  boolean decoded = check.decodeMcu(cinfo, blocks);
+  check.mcus++;
+  int marker = cinfo->unread_marker;
+  bool codesEveryBlock = !cinfo->progressive_mode || (cinfo->Ss == 0 && cinfo->Ah == 0);
+  if (marker == 0 || isRestart(marker) || !codesEveryBlock) return decoded;
+  const uint64_t readAhead = 8;
+  uint64_t total = uint64_t{cinfo->MCUs_per_row} * cinfo->MCU_rows_in_scan;
+  uint64_t bytes = std::max<uint64_t>(readSoFar(cinfo, check) - check.scanStart, 1);
+  if (total > check.mcus && total - check.mcus > readAhead * check.mcus / bytes)
+    stop(reinterpret_cast<j_common_ptr>(cinfo));
+  return decoded;
+}
+
 // Called before the library reads each row of MCUs.
 void onProgress(j_common_ptr common) {
   j_decompress_ptr cinfo = reinterpret_cast<j_decompress_ptr>(common);
-  if (cinfo->input_iMCU_row >= cinfo->total_iMCU_rows) {
-    for (int i = 0; i < cinfo->comps_in_scan; i++)
-      checkOf(common).scannedComponents |= 1u << cinfo->cur_comp_info[i]->component_index;
-    return;
+  Check& check = checkOf(common);
+  if (cinfo->input_scan_number != check.scan) {
+    check.scan = cinfo->input_scan_number;
+    check.scanStart = readSoFar(cinfo, check);
+    check.mcus = 0;
   }
-  // A marker met inside the scan, other than a restart marker, is where
-  // its data ended; rows remain that only the zeros after it coded.
-  int marker = cinfo->unread_marker;
-  bool restart = marker >= 0xD0 && marker <= 0xD7;
-  bool codesEveryBlock = !cinfo->progressive_mode || (cinfo->Ss == 0 && cinfo->Ah == 0);
-  if (cinfo->arith_code && codesEveryBlock && marker != 0 && !restart) stop(common);
+  // Each scan's start sets the entropy decoder's call afresh.
+  if (cinfo->arith_code && cinfo->entropy->decode_mcu != decodeMcuWatchingTheEnd) {
+    check.decodeMcu = cinfo->entropy->decode_mcu;
+    cinfo->entropy->decode_mcu = decodeMcuWatchingTheEnd;
+  }
+  if (cinfo->input_iMCU_row >= cinfo->total_iMCU_rows)
+    for (int i = 0; i < cinfo->comps_in_scan; i++)
+      check.scannedComponents |= 1u << cinfo->cur_comp_info[i]->component_index;
 }
 
 bool everyCoefficientComplete(j_decompress_ptr cinfo) {
@@ -103,7 +144,13 @@ bool pictureIsWhole(const unsigned char* data, size_t size) {
   check.errors.emit_message = onMessage;
   check.errors.output_message = printNothing;
   check.progress.progress_monitor = onProgress;
+  check.data = data;
+  check.size = size;
   check.scannedComponents = 0;
+  check.scan = 0;
+  check.scanStart = 0;
+  check.mcus = 0;
+  check.decodeMcu = nullptr;
   if (setjmp(check.stop)) {
     jpeg_destroy_decompress(&cinfo);
     return false;

@@ -26,9 +26,11 @@
 //  - arithmetic coding may legally meet the next marker before a scan's last
 //    block (it reads zeros after it), so its truncation shows only in where
 //    the data ends. A sequential scan, or a progressive DC scan, whose data
-//    ends before the scan's last row of MCUs is taken as cut short. Limit:
-//    an arithmetic-coded picture whose last rows are so uniform that their
-//    code fits in the encoder's dropped trailing zero bytes is refused too.
+//    ends with more rows of MCUs left than the decoder's read-ahead of a few
+//    bytes spans (at the density of the rows it coded) is taken as cut
+//    short. Limit: an arithmetic-coded picture whose last rows are so
+//    uniform that their code fits in the encoder's dropped trailing zero
+//    bytes is refused too.
 // Refusals stop the decoding at once, so a cut or bombed file costs little.
 // It allocates what the library needs for the scaled picture, and for a
 // progressive or multi-scan file the coefficients of the whole picture.
