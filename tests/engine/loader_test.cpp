@@ -56,6 +56,43 @@ TEST(Loader, everyBitFlipInAnExifBlockLoadsWithoutCrashing) {
   }
 }
 
+// Little-endian TIFF words for a hand-made Exif block.
+std::string word(unsigned value) { return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8 & 0xFF)}; }
+std::string longWord(uint32_t value) { return word(value & 0xFFFF) + word(value >> 16); }
+
+// A segment of the given marker holding `payload`, put right after SOI.
+std::string withSegment(const std::string& jpeg, char marker, const std::string& payload) {
+  size_t length = payload.size() + 2;
+  return jpeg.substr(0, 2) + '\xFF' + marker + static_cast<char>(length >> 8) + static_cast<char>(length & 0xFF) +
+         payload + jpeg.substr(2);
+}
+
+TEST(Loader, thumbnailsAreNeverDecoded) {
+  // The decoder would decode a thumbnail as a JPEG of its own, unchecked;
+  // here one whose Exif block crashes its metadata reader.
+  std::string thumbnail = readFile(dataFile("hostile/exif-first-directory-at-offset-0.jpg"));
+  std::string photo = readFile(dataFile("testorig.jpg"));
+  // IFD0 without entries links IFD1 at 14, which locates the thumbnail at 44.
+  std::string ifd1 = word(2) + word(0x0201) + word(4) + longWord(1) + longWord(44) + word(0x0202) + word(4) +
+                     longWord(1) + longWord(static_cast<uint32_t>(thumbnail.size())) + longWord(0);
+  std::string exif = std::string("Exif\0\0II*\0", 10) + longWord(8) + word(0) + longWord(14) + ifd1 + thumbnail;
+  const struct Case {
+    const char* where;
+    std::string jpeg;
+  } cases[] = {
+      {"Exif thumbnail", withSegment(photo, '\xE1', exif)},
+      {"JFIF extension thumbnail", withSegment(photo, '\xE0', std::string("JFXX\0\x10", 6) + thumbnail)},
+  };
+  TempFolder folder;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.where);
+    writeFile(folder.file("thumbnail.jpg"), c.jpeg);
+    Image picture = loadJpeg(folder.file("thumbnail.jpg"));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(FreeImage_GetWidth(picture.get()), 227u);
+  }
+}
+
 TEST(Loader, readsItsFileOnce) {
   // Through a pipe, which can be read only once: the size checked and the
   // picture decoded come from the same bytes.
