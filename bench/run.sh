@@ -111,14 +111,13 @@ echo
 # scan, before it for progressive and arithmetic-coded files.
 echo "24-megapixel JPEG coded otherwise, to 24-bit PCX, $runs runs each, medians"
 printf '%-34s %10s %12s\n' "command" "wall (s)" "peak (MB)"
-read -r zp_time zp_peak < <(measure "$zorvane -q -i $PWD/$work/photo24p.jpg -o $PWD/$out")
-row "zorvane, progressive" "$zp_time" "$zp_peak"
-read -r dp_time dp_peak < <(measure "$work/floor decode $work/photo24p.jpg")
-row "floor: FreeImage decode (process)" "$dp_time" "$dp_peak"
-read -r za_time za_peak < <(measure "$zorvane -q -i $PWD/$work/photo24a.jpg -o $PWD/$out")
-row "zorvane, arithmetic" "$za_time" "$za_peak"
-read -r da_time da_peak < <(measure "$work/floor decode $work/photo24a.jpg")
-row "floor: FreeImage decode (process)" "$da_time" "$da_peak"
+for coding in progressive arithmetic; do
+  photo=$work/photo24${coding:0:1}.jpg
+  read -r c_time c_peak < <(measure "$zorvane -q -i $PWD/$photo -o $PWD/$out")
+  row "zorvane, $coding" "$c_time" "$c_peak"
+  read -r f_time f_peak < <(measure "$work/floor decode $photo")
+  row "floor: FreeImage decode (process)" "$f_time" "$f_peak"
+done
 echo
 
 # Hostile files whose headers claim far more than their data holds: each

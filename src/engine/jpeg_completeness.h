@@ -28,9 +28,10 @@
 //    the data ends. A sequential scan, or a progressive DC scan, whose data
 //    ends with more rows of MCUs left than the decoder's read-ahead of a few
 //    bytes spans (at the density of the rows it coded) is taken as cut
-//    short. Limit: an arithmetic-coded picture whose last rows are so
-//    uniform that their code fits in the encoder's dropped trailing zero
-//    bytes is refused too.
+//    short (a cut AC or refinement scan costs detail, not rows). Limits: an
+//    arithmetic-coded picture whose last MCUs are so uniform that their code
+//    fits in the encoder's dropped trailing zero bytes is refused too, and a
+//    cut within the read-ahead (about the scan's last MCU) is not seen.
 // Refusals stop the decoding at once, so a cut or bombed file costs little.
 // It allocates what the library needs for the scaled picture, and for a
 // progressive or multi-scan file the coefficients of the whole picture.
