@@ -27,7 +27,8 @@
 //    block (it reads zeros after it), so its truncation shows only in where
 //    the data ends. A sequential scan, or a progressive DC scan, whose data
 //    ends with more MCUs left than the decoder's read-ahead of a few bytes
-//    spans (at the density of the MCUs it coded) is taken as cut short (a cut AC or refinement scan costs detail, not rows). Limits: an
+//    spans (at the density of the MCUs it coded) is taken as cut short (a
+//    cut AC or refinement scan costs detail, not rows). Limits: an
 //    arithmetic-coded picture whose last MCUs are so uniform that their code
 //    fits in the encoder's dropped trailing zero bytes is refused too, and a
 //    cut within the read-ahead (about the scan's last MCU) is not seen.
