@@ -10,3 +10,8 @@ bool pictureFitsMemory(uint64_t width, uint64_t height) {
   if (width > UINT32_MAX / height) return false;
   return width * height * bytesPerPixel * copies <= availableMemory();
 }
+
+bool pictureFitsWriter(uint64_t width, uint64_t height) {
+  const uint64_t widest = 65534, tallest = 65536;
+  return width >= 1 && height >= 1 && width <= widest && height <= tallest && width * height * 3 <= UINT32_MAX;
+}

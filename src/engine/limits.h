@@ -6,3 +6,8 @@
 // every picture to, fits the memory left with all the copies the pipeline
 // may hold of it at once.
 bool pictureFitsMemory(uint64_t width, uint64_t height);
+
+// True when the PCX writer can hold a picture of this size: the format's
+// bytes per line (even, 16 bits) allow 65534 pixels across and its last-row
+// field 65536 rows; DevIL counts the bytes of its RGB image in 32 bits.
+bool pictureFitsWriter(uint64_t width, uint64_t height);

@@ -141,6 +141,9 @@ bool readWholeFile(const std::string& path, std::string& content, size_t maxByte
   int fd = openRegularFile(path);
   if (fd < 0) return false;
   content.clear();
+  struct stat st;
+  if (fstat(fd, &st) == 0 && st.st_size > 0 && static_cast<uint64_t>(st.st_size) <= maxBytes)
+    content.reserve(static_cast<size_t>(st.st_size));
   char buffer[65536];
   bool ok = true;
   while (ok) {
