@@ -6,3 +6,11 @@
 // every picture to, fits the memory left with all the copies the pipeline
 // may hold of it at once.
 bool pictureFitsMemory(uint64_t width, uint64_t height);
+
+// True when buffers of this many bytes in all (a sum of sizes that may be
+// far beyond any real allocation, hence a double) can still be allocated.
+bool bytesFitMemory(double bytes);
+
+// The size FreeImage_Rotate gives a picture turned by whole degrees: exact
+// for quarter turns, at most a pixel or two larger than needed otherwise.
+void turnedSize(uint64_t width, uint64_t height, int angle, uint64_t& turnedWidth, uint64_t& turnedHeight);
