@@ -4,13 +4,6 @@
 
 #include "engine/limits.h"
 
-namespace {
-
-// Pieces are at most this many pixels a side, plus the margin all round.
-const int pieceSide = 2048, pieceMargin = 2;
-
-}  // namespace
-
 Image transparentLayer(int width, int height) {
   if (width <= 0 || height <= 0) return nullptr;
   // FreeImage clears new pixels: every byte 0, alpha included.
@@ -41,22 +34,22 @@ Image compositeLayer(Image picture, FIBITMAP* layer, int x, int y) {
 }
 
 bool drawInPieces(int64_t left, int64_t top, int width, int height, const DrawPiece& draw, const TakePiece& take) {
-  // A piece lives with the two 24-bit copies its taker may composite it
+  // A piece is at most one column of the drawing wide and as many rows
+  // high; it lives with the two 24-bit copies its taker may composite it
   // with.
-  const double side = pieceSide + 2 * pieceMargin;
-  if (!bytesFitMemory(side * side * (4 + 2 * 3))) return false;
-  for (int y = 0; y < height; y += pieceSide)
-    for (int x = 0; x < width; x += pieceSide) {
-      int pieceWidth = std::min(pieceSide, width - x), pieceHeight = std::min(pieceSide, height - y);
-      Image piece = transparentLayer(pieceWidth + 2 * pieceMargin, pieceHeight + 2 * pieceMargin);
+  const int rows = drawingColumn;
+  if (!bytesFitMemory(double{drawingColumn} * rows * (4 + 2 * 3))) return false;
+  for (int y = 0; y < height; y += rows)
+    for (int x = 0, next; x < width; x = next) {
+      // Pieces end on the drawing's column lines, where it draws as whole.
+      int64_t column = (left + x) / drawingColumn + 1;
+      next = static_cast<int>(std::min<int64_t>(column * drawingColumn - left, width));
+      Image piece = transparentLayer(next - x, std::min(rows, height - y));
       if (!piece) return false;
       Canvas canvas = canvasOf(piece.get());
-      canvas.left = left + x - pieceMargin;
-      canvas.top = top + y - pieceMargin;
-      if (!draw(canvas)) return false;
-      Image kept(FreeImage_CreateView(piece.get(), pieceMargin, pieceMargin, pieceMargin + pieceWidth,
-                                      pieceMargin + pieceHeight));
-      if (!kept || !take(kept.get(), x, y)) return false;
+      canvas.left = left + x;
+      canvas.top = top + y;
+      if (!draw(canvas) || !take(piece.get(), x, y)) return false;
     }
   return true;
 }

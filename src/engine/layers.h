@@ -20,12 +20,12 @@ Canvas canvasOf(FIBITMAP* layer);
 Image compositeLayer(Image picture, FIBITMAP* layer, int x, int y);
 
 // Draws the width x height part of a drawing whose top-left pixel is (left,
-// top) of the whole, in pieces that the drawing functions accept and that
-// take little memory. Each piece is drawn on a transparent bitmap of its own
-// with a margin all round, so that the drawing library clips it where no
-// pixel is kept, and handed to `take` with its place within the part. The
-// pieces give the pixels that drawing the part in one would. False when a
-// piece cannot be made, drawn or taken; the pieces taken before stay taken.
+// top) of the whole (left at least 0), in pieces that the drawing functions
+// accept and that take little memory: transparent 32-bit bitmaps that end
+// on the drawing's column lines, so that together they give the pixels of
+// one whole drawing. Each is handed to `take` with its place within the
+// part. False when a piece cannot be made, drawn or taken; the pieces taken
+// before stay taken.
 using DrawPiece = std::function<bool(Canvas canvas)>;
 using TakePiece = std::function<bool(FIBITMAP* piece, int x, int y)>;
 bool drawInPieces(int64_t left, int64_t top, int width, int height, const DrawPiece& draw, const TakePiece& take);

@@ -18,8 +18,12 @@ struct Canvas {
   int64_t left = 0, top = 0;
 };
 
-// The longest side of a canvas the drawing functions accept.
-constexpr int largestCanvasSide = 32767;
+// Drawings are made column by column, each column of this many pixels (from
+// x = 0 of the whole) clipped on its own: the antialiasing of an edge cut at
+// a canvas's side would otherwise differ from that of the edge drawn whole.
+// A canvas whose sides lie on column lines, or on any row, gets the pixels
+// that a canvas of the whole drawing would.
+constexpr int drawingColumn = 2048;
 
 struct Rgba {
   uint8_t red, green, blue, alpha;

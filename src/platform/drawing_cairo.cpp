@@ -67,25 +67,44 @@ void quad(cairo_t* cr, Rgba colour, const double (&points)[8]) {
   cairo_fill(cr);
 }
 
+// Runs `draw` once for every column of the drawing that the canvas meets,
+// clipped to that column; `draw` gets the column's left edge in canvas
+// coordinates.
+template <typename Draw>
+void byColumns(cairo_t* cr, Canvas canvas, Draw draw) {
+  int64_t first = canvas.left >= 0 ? canvas.left / drawingColumn : (canvas.left + 1) / drawingColumn - 1;
+  for (int64_t left = first * drawingColumn - canvas.left; left < canvas.width; left += drawingColumn) {
+    cairo_save(cr);
+    cairo_rectangle(cr, static_cast<double>(std::max<int64_t>(left, 0)), 0,
+                    static_cast<double>(std::min<int64_t>(left + drawingColumn, canvas.width) - std::max<int64_t>(left, 0)),
+                    canvas.height);
+    cairo_clip(cr);
+    draw();
+    cairo_restore(cr);
+  }
+}
+
 bool drawFrame(const FrameRequest& f, Canvas canvas) {
   cairo_surface_t* surface;
   cairo_t* cr = drawOn(canvas, surface);
-  // A piece of the picture is drawn as the whole would be, shifted.
-  cairo_translate(cr, static_cast<double>(-canvas.left), static_cast<double>(-canvas.top));
   double W = std::max(f.width, 0), H = std::max(f.height, 0);
   double L = std::clamp<double>(f.left, 0, W), R = std::clamp<double>(f.right, 0, W);
   double T = std::clamp<double>(f.top, 0, H), B = std::clamp<double>(f.bottom, 0, H);
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_GOOD);
-  // The corner boxes lie under the mitre diagonals, so the antialiased edges
-  // where two bands meet leave no seam.
-  box(cr, f.topColour, 0, 0, L, T);
-  box(cr, f.rightColour, W - R, 0, R, T);
-  box(cr, f.bottomColour, W - R, H - B, R, B);
-  box(cr, f.leftColour, 0, H - B, L, B);
-  quad(cr, f.topColour, {0, 0, W, 0, W - R, T, L, T});
-  quad(cr, f.rightColour, {W, 0, W, H, W - R, H - B, W - R, T});
-  quad(cr, f.bottomColour, {W, H, 0, H, L, H - B, W - R, H - B});
-  quad(cr, f.leftColour, {0, H, 0, 0, L, T, L, H - B});
+  byColumns(cr, canvas, [&] {
+    // A piece of the picture is drawn as the whole would be, shifted.
+    cairo_translate(cr, static_cast<double>(-canvas.left), static_cast<double>(-canvas.top));
+    // The corner boxes lie under the mitre diagonals, so the antialiased
+    // edges where two bands meet leave no seam.
+    box(cr, f.topColour, 0, 0, L, T);
+    box(cr, f.rightColour, W - R, 0, R, T);
+    box(cr, f.bottomColour, W - R, H - B, R, B);
+    box(cr, f.leftColour, 0, H - B, L, B);
+    quad(cr, f.topColour, {0, 0, W, 0, W - R, T, L, T});
+    quad(cr, f.rightColour, {W, 0, W, H, W - R, H - B, W - R, T});
+    quad(cr, f.bottomColour, {W, H, 0, H, L, H - B, W - R, H - B});
+    quad(cr, f.leftColour, {0, H, 0, 0, L, T, L, H - B});
+  });
   return finish(cr, surface, canvas, static_cast<unsigned>(std::clamp(f.opacity, 0, 255)));
 }
 
@@ -292,31 +311,34 @@ bool drawText(const TextRequest& request, Canvas canvas) {
   // opaque and laid on at the two opacities afterwards.
   double textAlpha = antialiased ? 1.0 : request.text.alpha / 255.0;
   double backAlpha = antialiased ? 1.0 : request.back.alpha / 255.0;
-  cairo_push_group(cr);
-  setColour(cr, request.back, backAlpha);
-  cairo_paint(cr);
-  cairo_pop_group_to_source(cr);
-  cairo_paint_with_alpha(cr, antialiased ? request.back.alpha / 255.0 : 1.0);
+  byColumns(cr, canvas, [&] {
+    cairo_push_group(cr);
+    setColour(cr, request.back, backAlpha);
+    cairo_paint(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, antialiased ? request.back.alpha / 255.0 : 1.0);
 
-  cairo_push_group(cr);
-  int64_t y = int64_t{request.padding} + box.marginTop;
-  for (size_t i = 0; i < request.lines.size(); i++, y += box.step) {
-    // A line is laid out only when its ink comes near the canvas: far-off
-    // positions would overflow the drawing library's fixed-point coordinates.
-    const int64_t near = 1024;
-    int64_t x = lineX(request, box, box.lineWidths[i]) - canvas.left, top = y - canvas.top;
-    const Ink& ink = box.inks[i];
-    if (x + ink.right + near < 0 || x + ink.left - near > canvas.width || top + ink.bottom + near < 0 ||
-        top + ink.top - near > canvas.height)
-      continue;
-    PangoLayout* layout = lineLayout(cr, request.lines[i], antialiased);
-    cairo_move_to(cr, static_cast<double>(x), static_cast<double>(top));
-    setColour(cr, request.text, textAlpha);
-    pango_cairo_show_layout(cr, layout);
-    g_object_unref(layout);
-  }
-  cairo_pop_group_to_source(cr);
-  cairo_paint_with_alpha(cr, antialiased ? request.text.alpha / 255.0 : 1.0);
+    cairo_push_group(cr);
+    int64_t y = int64_t{request.padding} + box.marginTop;
+    for (size_t i = 0; i < request.lines.size(); i++, y += box.step) {
+      // A line is laid out only when its ink comes near the canvas: far-off
+      // positions would overflow the drawing library's fixed-point
+      // coordinates.
+      const int64_t near = 1024;
+      int64_t x = lineX(request, box, box.lineWidths[i]) - canvas.left, top = y - canvas.top;
+      const Ink& ink = box.inks[i];
+      if (x + ink.right + near < 0 || x + ink.left - near > canvas.width || top + ink.bottom + near < 0 ||
+          top + ink.top - near > canvas.height)
+        continue;
+      PangoLayout* layout = lineLayout(cr, request.lines[i], antialiased);
+      cairo_move_to(cr, static_cast<double>(x), static_cast<double>(top));
+      setColour(cr, request.text, textAlpha);
+      pango_cairo_show_layout(cr, layout);
+      g_object_unref(layout);
+    }
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, antialiased ? request.text.alpha / 255.0 : 1.0);
+  });
   return finish(cr, surface, canvas);
 }
 
