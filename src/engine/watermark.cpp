@@ -69,7 +69,8 @@ Image textLayer(const ConversionJob& job) {
   int64_t width, height;
   const DrawingFunctions* draw = drawing();
   if (!textRequest(request, job) || !draw->measureText(request, width, height) || width > INT32_MAX ||
-      height > INT32_MAX || !bytesFitMemory(4.0 * width * height + turningBytes(width, height, settings.textRotation)))
+      height > INT32_MAX ||
+      !bytesFitMemory(4.0 * width * height + turningBytes(width, height, settings.textRotation)))
     return nullptr;
   Image layer = transparentLayer(static_cast<int>(width), static_cast<int>(height));
   if (!layer ||
@@ -226,6 +227,8 @@ Image textWatermark(Image image, int width, int height, const ConversionJob& job
   if (!textRequest(request, job) || !draw->measureText(request, layerWidth, layerHeight) ||
       !placeLayer(true, layerWidth, layerHeight, width, height, place))
     return image;
+  // A piece that cannot be made leaves those before it laid on; the memory
+  // they take is checked before the first.
   drawInPieces(
       0, 0, static_cast<int>(place.width), static_cast<int>(place.height),
       [&](Canvas canvas) { return draw->drawText(request, canvas); },
@@ -277,7 +280,9 @@ Image watermarkStage(Image image, int width, int height, const ConversionJob& jo
 
   int64_t w = FreeImage_GetWidth(layer.get()), h = FreeImage_GetHeight(layer.get());
   Placement place;
-  if (!placeLayer(text, w, h, width, height, place)) return image;
+  // The cut layer lives with the two 24-bit copies compositing makes.
+  if (!placeLayer(text, w, h, width, height, place) || !bytesFitMemory(10.0 * place.width * place.height))
+    return image;
   if (place.width < w || place.height < h) {
     layer.reset(FreeImage_Copy(layer.get(), 0, 0, static_cast<int>(place.width), static_cast<int>(place.height)));
     if (!layer) return image;

@@ -30,8 +30,8 @@ struct Rgba {
 };
 
 // A solid border of four widths and colours with mitred corners, antialiased,
-// at one opacity, drawn onto a transparent canvas (a piece of) the picture's
-// size. Widths are held to 0..width or 0..height.
+// at one opacity, drawn onto a transparent canvas of the picture's size or a
+// piece of one. Widths are held to 0..width or 0..height.
 struct FrameRequest {
   int width, height;  // the picture's
   int left, right, top, bottom;
@@ -65,6 +65,7 @@ struct DrawingFunctions {
   bool (*fontLoaded)();
   // The size of the text's box, which can exceed what a canvas holds.
   bool (*measureText)(const TextRequest& request, int64_t& width, int64_t& height);
+  // Draws the box, or the piece of it that the canvas holds.
   bool (*drawText)(const TextRequest& request, Canvas canvas);
 };
 

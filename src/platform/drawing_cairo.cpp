@@ -68,16 +68,14 @@ void quad(cairo_t* cr, Rgba colour, const double (&points)[8]) {
 }
 
 // Runs `draw` once for every column of the drawing that the canvas meets,
-// clipped to that column; `draw` gets the column's left edge in canvas
-// coordinates.
+// clipped to that column.
 template <typename Draw>
 void byColumns(cairo_t* cr, Canvas canvas, Draw draw) {
   int64_t first = canvas.left >= 0 ? canvas.left / drawingColumn : (canvas.left + 1) / drawingColumn - 1;
   for (int64_t left = first * drawingColumn - canvas.left; left < canvas.width; left += drawingColumn) {
+    int64_t from = std::max<int64_t>(left, 0), to = std::min<int64_t>(left + drawingColumn, canvas.width);
     cairo_save(cr);
-    cairo_rectangle(cr, static_cast<double>(std::max<int64_t>(left, 0)), 0,
-                    static_cast<double>(std::min<int64_t>(left + drawingColumn, canvas.width) - std::max<int64_t>(left, 0)),
-                    canvas.height);
+    cairo_rectangle(cr, static_cast<double>(from), 0, static_cast<double>(to - from), canvas.height);
     cairo_clip(cr);
     draw();
     cairo_restore(cr);
