@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 mode=${1:-sample}
 
 build_packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
-                libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2
+                libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
                 libarchive-dev librsvg2-bin)
 test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs locales)
 

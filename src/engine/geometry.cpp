@@ -45,6 +45,11 @@ Image rotateStage(Image image) {
 
   switch (settings.imageRotationType) {
     case 0: {
+      // The turned picture is larger: one the pipeline's copies could not
+      // hold fails the file before FreeImage makes it.
+      uint64_t turnedWidth, turnedHeight;
+      turnedSize(FreeImage_GetWidth(image.get()), FreeImage_GetHeight(image.get()), angle, turnedWidth, turnedHeight);
+      if (!pictureFitsMemory(turnedWidth, turnedHeight)) return nullptr;
       Colour colour = colourFromHex(settings.imageRotationBackColor);
       RGBQUAD background = {colour.blue, colour.green, colour.red, 0};
       return Image(FreeImage_Rotate(image.get(), angle, &background));
