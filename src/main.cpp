@@ -1,11 +1,13 @@
 // Start-up: the command line has the first look at the parameters; without
-// an input file among them the desktop application would take over.
+// an input file among them the desktop application takes over, as a program
+// of its own, so that console runs never load the window toolkit.
 #include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.h"
+#include "platform/install_layout.h"
 
 int main(int argc, char** argv) {
   // A file size limit makes a write fail cleanly instead of ending the process.
@@ -13,7 +15,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> parameters(argv + 1, argv + argc);
   int status = runCommandLine(parameters);
   if (status != startDesktop) return status;
-  fprintf(stderr, "zorvane: no input file given, and this build has no desktop application.\n"
-                  "Try 'zorvane --help'.\n");
+  std::string reason;
+  startDesktopProgram(argv, reason);
+  fprintf(stderr, "zorvane: cannot start the desktop application: %s\n", reason.c_str());
   return exitFailure;
 }

@@ -130,3 +130,22 @@ int hexDigitValue(char c) {
 }
 
 std::string decimal(long long number) { return std::to_string(number); }
+
+size_t characterCount(const std::string& text) {
+  size_t count = 0;
+  for (size_t i = 0; i < text.size(); count++) nextCharacter(text, i);
+  return count;
+}
+
+std::string characterRange(const std::string& text, size_t first, size_t count) {
+  size_t i = 0, begin = text.size(), end = text.size();
+  for (size_t index = 0; i < text.size(); index++) {
+    if (index == first) begin = i;
+    if (index == first + count) {
+      end = i;
+      break;
+    }
+    nextCharacter(text, i);
+  }
+  return begin < end ? text.substr(begin, end - begin) : "";
+}

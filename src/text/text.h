@@ -15,6 +15,11 @@ std::string toLowerText(const std::string& text);
 // The text without the given characters at both ends (blanks and tabs by default).
 std::string trimmed(const std::string& text, const char* characters = " \t");
 
+// The number of characters of a UTF-8 text (a malformed byte counts as one),
+// and the `count` characters from character `first` on (fewer at the end).
+size_t characterCount(const std::string& text);
+std::string characterRange(const std::string& text, size_t first, size_t count);
+
 std::vector<std::string> splitText(const std::string& text, char separator);
 
 // Replaces every occurrence of `token`, found without regard to ASCII letter
