@@ -9,11 +9,11 @@
 #include <wx/stattext.h>
 
 #include "app/main_window.h"
-#include "app/pending_merge.h"
 #include "app/pictures.h"
 #include "app/shell_open.h"
 #include "i18n/language_table.h"
 #include "text/product.h"
+#include "text/maker.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ void openAboutWindow() {
                    wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE, "noticeLine");
   new wxStaticText(box, wxID_ANY, text("About", "Website"), wxPoint(80, 60), wxSize(60, 20), 0, "webLabel");
   new wxStaticText(box, wxID_ANY, text("About", "Email"), wxPoint(80, 80), wxSize(50, 20), 0, "mailLabel");
-  link(box, makerSite, makerSite, 60, "webLink");
+  link(box, makerWebSite, makerWebSite, 60, "webLink");
   link(box, supportMail, supportMailLink(), 80, "mailLink");
   wxButton* ok = new wxButton(&dialog, wxID_OK, text("Dialog", "OK"), wxPoint(140, 200), wxSize(80, 25), 0,
                               wxDefaultValidator, "okButton");

@@ -9,7 +9,6 @@
 #include "app/about_window.h"
 #include "app/converter_search_window.h"
 #include "app/main_window.h"
-#include "app/pending_merge.h"
 #include "app/pictures.h"
 #include "app/progress_window.h"
 #include "app/shell_open.h"
@@ -18,7 +17,7 @@
 #include "i18n/language_table.h"
 #include "platform/install_layout.h"
 #include "settings/settings.h"
-#include "text/product.h"
+#include "text/maker.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ void closeMainWindow() { mainWindow()->Close(); }
 void openOutputOptions() { job.openingCategory = 3; }
 
 void openManual() { openWithShell(userManualPath()); }
-void sendFeedback() { openWithShell(feedbackMailLink(titleText())); }
+void sendFeedback() { openWithShell(feedbackMailLink()); }
 void visitHomepage() { openWithShell(productPage()); }
 
 const CommandRow commands[] = {

@@ -8,9 +8,9 @@
 
 #include "app/main_window.h"
 #include "app/message_boxes.h"
-#include "app/pending_merge.h"
 #include "app/shell_open.h"
 #include "i18n/language_table.h"
+#include "text/converter_search.h"
 
 namespace {
 

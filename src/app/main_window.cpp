@@ -16,7 +16,6 @@
 #include <algorithm>
 
 #include "app/commands.h"
-#include "app/pending_merge.h"
 #include "app/pictures.h"
 #include "app/progress_window.h"
 #include "batch/job_state.h"
@@ -26,6 +25,7 @@
 #include "settings/settings.h"
 #include "text/paths.h"
 #include "text/product.h"
+#include "settings/recent_folders.h"
 
 namespace {
 
@@ -64,8 +64,9 @@ struct FileDrop : wxFileDropTarget {
   }
 };
 
-wxStaticText* label(wxWindow* parent, const char* key, int y) {
-  return new wxStaticText(parent, wxID_ANY, text("General", key), wxPoint(10, y), wxSize(350, 20));
+wxStaticText* label(wxWindow* parent, const char* key, const char* name, int y) {
+  return new wxStaticText(parent, wxID_ANY, text("General", key), wxPoint(10, y), wxSize(350, 20),
+                          wxST_NO_AUTORESIZE, name);
 }
 
 wxBitmapComboBox* list(wxWindow* parent, const char* name, int y) {
@@ -143,6 +144,7 @@ void build() {
   // below leave only the width free.
   wxFrame* frame = new wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(titleText()), wxPoint(settings.x, settings.y),
                                wxDefaultSize, wxDEFAULT_FRAME_STYLE, "mainWindow");
+  window = Controls{};
   window.frame = frame;
   frame->SetDropTarget(new FileDrop);
   rebuildMenuBar();
@@ -160,12 +162,12 @@ void build() {
   window.content = new wxPanel(window.root, wxID_ANY, wxPoint(0, 0), wxSize(smallestWidth, 100), wxTAB_TRAVERSAL,
                                "contentArea");
   wxPanel* content = window.content;
-  label(content, "Input File", 5);
+  label(content, "Input File", "inputLabel", 5);
   window.inputField = new wxTextCtrl(content, wxID_ANY, "", wxPoint(10, 20), wxSize(350, 20), 0,
                                      wxDefaultValidator, "inputField");
-  label(content, "Output Folder", 45);
+  label(content, "Output Folder", "outputFolderLabel", 45);
   window.folderList = list(content, "outputFolderList", 60);
-  label(content, "Output Format", 85);
+  label(content, "Output Format", "outputFormatLabel", 85);
   window.formatList = list(content, "outputFormatList", 100);
   window.convertButton = new wxBitmapButton(content, commandId(commandConvert), wxNullBitmap, wxPoint(400, 20),
                                             wxSize(100, 100), 0, wxDefaultValidator, "convertButton");

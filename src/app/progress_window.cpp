@@ -10,13 +10,13 @@
 
 #include "app/main_window.h"
 #include "app/message_boxes.h"
-#include "app/pending_merge.h"
 #include "batch/desktop_run.h"
 #include "batch/job_state.h"
 #include "batch/progress_texts.h"
 #include "batch/worker.h"
 #include "i18n/language_table.h"
 #include "settings/settings.h"
+#include "settings/recent_folders.h"
 
 namespace {
 

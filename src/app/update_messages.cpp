@@ -1,11 +1,12 @@
 #include "app/update_messages.h"
 
 #include "app/message_boxes.h"
-#include "app/pending_merge.h"
 #include "app/shell_open.h"
 #include "i18n/language_table.h"
 #include "platform/clock.h"
 #include "settings/settings.h"
+#include "text/maker.h"
+#include "update/update_check.h"
 
 void checkForUpdateAndTell() {
   switch (checkForUpdate()) {

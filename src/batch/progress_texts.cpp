@@ -25,7 +25,7 @@ std::string shortenedName(const std::string& name, int characterWidth) {
   if (length * static_cast<size_t>(characterWidth) <= static_cast<size_t>(nameLineWidth) || length <= limit)
     return name;
   size_t kept = limit >= 3 ? (limit - 3) / 2 : 0;
-  return characterRange(name, 0, kept) + "..." + characterRange(name, length - kept, kept);
+  return firstCharacters(name, kept) + "..." + lastCharacters(name, kept);
 }
 
 std::string runningTitle(const RunSnapshot& snapshot, int32_t fileCount) {

@@ -10,13 +10,14 @@
 #include "platform/console.h"
 #include "platform/files.h"
 #include "text/paths.h"
+#include "text/maker.h"
 #include "text/product.h"
 #include "settings/settings.h"
 
 namespace {
 
 
-const char* const helpLines[] = {
+const char* const helpTextLines[] = {
     " ",
     "Usage: %s1% -i <filename> [options]",
     " ",
@@ -60,7 +61,7 @@ void printHelp() {
   size_t dot = program.rfind('.');
   if (dot != std::string::npos && dot > 0) program.erase(dot);
   const std::vector<std::string>& extensions = inputExtensionList();
-  for (const char* line : helpLines) {
+  for (const char* line : helpTextLines) {
     std::string extension = extensions[randomBetween(0, static_cast<int32_t>(extensions.size()) - 1)];
     printLine(fillPlaceholders(line, program, extension));
   }
@@ -118,6 +119,8 @@ Scan scanParameters(const std::vector<std::string>& parameters, bool& quiet, boo
 }
 
 }  // namespace
+
+std::span<const char* const> helpLines() { return helpTextLines; }
 
 std::string optionName(const std::string& parameter) {
   std::string text = trimmed(parameter, " ");

@@ -1,6 +1,7 @@
 // The console face's front door: help, version, the scan of the parameters
 // and the console conversion run.
 #pragma once
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ int runCommandLine(const std::vector<std::string>& parameters);
 // option, else the whole parameter). Both trimmed of blanks.
 std::string optionName(const std::string& parameter);
 std::string optionValue(const std::string& parameter);
+
+// The lines of the help text as written, with "%s1%" for the program and
+// "%s2%" for an input extension.
+std::span<const char* const> helpLines();
 
 // Exit statuses of a console run.
 constexpr int exitSuccess = 0;

@@ -13,7 +13,3 @@ std::string titleText();
 
 // The maker's one-line ownership notice.
 extern const char* const ownershipNotice;
-
-// The maker's web site. Its host lies under the reserved ".example" domain,
-// so no real server is ever reached.
-inline constexpr const char* makerWebSite = "https://www.lumavex.example/";

@@ -89,6 +89,26 @@ std::string mapCase(const std::string& text, Map map) {
 std::string toUpperText(const std::string& text) { return mapCase(text, towupper_l); }
 std::string toLowerText(const std::string& text) { return mapCase(text, towlower_l); }
 
+std::string firstCharacters(const std::string& text, size_t count) {
+  size_t end = 0;
+  for (size_t n = 0; n < count && end < text.size(); n++) nextCharacter(text, end);
+  return text.substr(0, end);
+}
+
+std::string lastCharacters(const std::string& text, size_t count) {
+  size_t length = characterCount(text);
+  if (count >= length) return text;
+  size_t begin = 0;
+  for (size_t n = 0; n < length - count; n++) nextCharacter(text, begin);
+  return text.substr(begin);
+}
+
+size_t characterCount(const std::string& text) {
+  size_t count = 0;
+  for (size_t i = 0; i < text.size(); count++) nextCharacter(text, i);
+  return count;
+}
+
 std::string trimmed(const std::string& text, const char* characters) {
   size_t first = text.find_first_not_of(characters);
   if (first == std::string::npos) return "";
@@ -105,6 +125,15 @@ std::vector<std::string> splitText(const std::string& text, char separator) {
     if (end == std::string::npos) return parts;
     start = end + 1;
   }
+}
+
+std::vector<std::string> listEntries(const std::string& text, char separator) {
+  std::vector<std::string> entries;
+  for (const std::string& part : splitText(text, separator)) {
+    std::string entry = trimmed(part);
+    if (!entry.empty()) entries.push_back(entry);
+  }
+  return entries;
 }
 
 std::string replaceIgnoringCase(const std::string& text, const std::string& token, const std::string& value) {
@@ -130,22 +159,3 @@ int hexDigitValue(char c) {
 }
 
 std::string decimal(long long number) { return std::to_string(number); }
-
-size_t characterCount(const std::string& text) {
-  size_t count = 0;
-  for (size_t i = 0; i < text.size(); count++) nextCharacter(text, i);
-  return count;
-}
-
-std::string characterRange(const std::string& text, size_t first, size_t count) {
-  size_t i = 0, begin = text.size(), end = text.size();
-  for (size_t index = 0; i < text.size(); index++) {
-    if (index == first) begin = i;
-    if (index == first + count) {
-      end = i;
-      break;
-    }
-    nextCharacter(text, i);
-  }
-  return begin < end ? text.substr(begin, end - begin) : "";
-}

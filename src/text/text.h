@@ -12,15 +12,20 @@ bool equalsIgnoringCase(const std::string& a, const std::string& b);
 std::string toUpperText(const std::string& text);
 std::string toLowerText(const std::string& text);
 
+// The first or last `count` characters of a UTF-8 text (all of it when
+// shorter), and its number of characters; a malformed byte counts as one.
+std::string firstCharacters(const std::string& text, size_t count);
+std::string lastCharacters(const std::string& text, size_t count);
+size_t characterCount(const std::string& text);
+
 // The text without the given characters at both ends (blanks and tabs by default).
 std::string trimmed(const std::string& text, const char* characters = " \t");
 
-// The number of characters of a UTF-8 text (a malformed byte counts as one),
-// and the `count` characters from character `first` on (fewer at the end).
-size_t characterCount(const std::string& text);
-std::string characterRange(const std::string& text, size_t first, size_t count);
-
 std::vector<std::string> splitText(const std::string& text, char separator);
+
+// The entries of a list setting ("Arial, Tahoma"): split at the separator,
+// each trimmed, empty ones left out.
+std::vector<std::string> listEntries(const std::string& text, char separator);
 
 // Replaces every occurrence of `token`, found without regard to ASCII letter
 // case, by `value`; the search goes on after each inserted value.

@@ -35,7 +35,9 @@ TEST(Descriptions, everyRowNamesItsOwnFieldAndTextsThatExist) {
     if (editing.choices)
       for (const Choice& choice : editing.choices->items) expectPreferencesText(choice.label);
     EXPECT_LE(editing.minimum, editing.maximum);
-    if (editing.enabledBy) EXPECT_NE(settingFieldOf(editing.enabledBy), nullptr);
+    if (editing.enabledBy) {
+      EXPECT_NE(settingFieldOf(editing.enabledBy), nullptr);
+    }
     EXPECT_EQ(row.kind == FieldKind::Choice, editing.choices != nullptr);
   }
 }
@@ -47,14 +49,15 @@ TEST(Descriptions, everyLongOptionResolvesToAField) {
     EXPECT_TRUE(names.insert(option.name).second);
     if (option.kind == OptionKind::Profile) continue;
     ASSERT_NE(settingFieldOf(option.field), nullptr);
-    if (option.switchField) EXPECT_NE(settingFieldOf(option.switchField), nullptr);
-    if (option.kind == OptionKind::Key)
-      EXPECT_TRUE(option.keywords || settingFieldOf(option.field)->editing.choices);
-    for (const Choice& choice : option.keywords ? option.keywords->items
-                                                : settingFieldOf(option.field)->editing.choices
-                                                      ? settingFieldOf(option.field)->editing.choices->items
-                                                      : std::span<const Choice>())
-      if (option.kind == OptionKind::Key) EXPECT_NE(choice.keyword, nullptr);
+    if (option.switchField) {
+      EXPECT_NE(settingFieldOf(option.switchField), nullptr);
+    }
+    if (option.kind != OptionKind::Key) continue;
+    const ChoiceList* words = option.keywords ? option.keywords : settingFieldOf(option.field)->editing.choices;
+    ASSERT_NE(words, nullptr);
+    for (const Choice& choice : words->items) {
+      EXPECT_NE(choice.keyword, nullptr);
+    }
   }
   // One option per bit depth setting, 23 formats.
   size_t depths = 0;
