@@ -7,8 +7,8 @@ cd "$(dirname "$0")"
 mode=${1:-sample}
 
 build_packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
-                libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2)
-test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs locales)
+                libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2 libwxgtk3.2-dev libgtk-3-dev)
+test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs locales xvfb xauth openbox)
 
 case "$mode" in
   sample) packages=("${build_packages[@]}") ;;

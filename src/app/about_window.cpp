@@ -4,6 +4,7 @@
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/hyperlink.h>
+#include <wx/generic/hyperlink.h>
 #include <wx/panel.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
@@ -19,8 +20,9 @@ namespace {
 
 wxString text(const char* group, const char* key) { return wxString::FromUTF8(lookupText(group, key)); }
 
-wxHyperlinkCtrl* link(wxWindow* parent, const std::string& shown, const std::string& target, int y, const char* name) {
-  auto* control = new wxHyperlinkCtrl(parent, wxID_ANY, wxString::FromUTF8(shown), wxString::FromUTF8(target),
+wxGenericHyperlinkCtrl* link(wxWindow* parent, const std::string& shown, const std::string& target, int y, const char* name) {
+  // The generic control, since the native one draws in the theme's colour.
+  auto* control = new wxGenericHyperlinkCtrl(parent, wxID_ANY, wxString::FromUTF8(shown), wxString::FromUTF8(target),
                                       wxPoint(140, y), wxSize(215, 20), wxHL_ALIGN_LEFT, name);
   const wxColour blue(0, 0, 255);
   control->SetNormalColour(blue);

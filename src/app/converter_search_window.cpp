@@ -24,9 +24,9 @@ void search(wxDialog& dialog, wxTextCtrl* from, wxTextCtrl* to) {
     warningBox(lookupText("Msg", "Empty extensions"));
     return;
   }
-  dialog.Hide();
-  openWithShell(page);
+  // Hidden first; the page opens as the window goes.
   dialog.EndModal(wxID_OK);
+  openWithShell(page);
 }
 
 }  // namespace

@@ -199,12 +199,13 @@ void complete() {
     layOut();
     event.Skip();  // the toolkit then fills the client area with the root panel
   });
-  if (settings.isMaximized) window.frame->Maximize();
   if (settings.recentOutFolders.empty()) window.folderList->Append("", pictureFor(PictureSet::MenuIcons, "FavFolder"));
   fillFormatList();
   refreshItemImages();
   newJob();
   window.frame->Show();
+  // Maximised once shown: the window manager takes the state from a window it manages.
+  if (settings.isMaximized) window.frame->Maximize();
   postResize();
 }
 

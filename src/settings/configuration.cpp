@@ -92,8 +92,8 @@ std::string configurationPath() {
   if (base.empty() || base[0] != '/') {
     const char* home = getenv("HOME");
     base = std::string(home ? home : "") + "/.config";
-    createFolder(base);
   }
+  createFolder(base);
   if (base.back() != '/') base += "/";
   std::string folder = base + "Lumavex/";
   createFolder(folder);

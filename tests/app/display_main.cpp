@@ -14,6 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <wx/debug.h>
+#include <wx/string.h>
 #include <wx/init.h>
 
 #include <gtest/gtest.h>
@@ -82,6 +84,13 @@ int main(int argc, char** argv) {
     return 1;
   }
   alarm(120);
+  // A failed toolkit assertion ends the run at once instead of waiting in a dialog.
+  wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& condition,
+                        const wxString& message) {
+    fprintf(stderr, "%s:%d: toolkit assertion %s %s\n", static_cast<const char*>(file.utf8_str()), line,
+            static_cast<const char*>(condition.utf8_str()), static_cast<const char*>(message.utf8_str()));
+    abort();
+  });
   int status = 1;
   if (startToolkit()) {
     status = RUN_ALL_TESTS();

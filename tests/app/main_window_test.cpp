@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "batch/job_state.h"
 #include "settings/settings.h"
+#include "text/product.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ TEST_F(MainWindowTest, theControlsFollowTheWidthAndTheHeightStays260) {
   int toolbarTop = frame->GetToolBar()->GetScreenPosition().y;
   EXPECT_EQ(footer->GetScreenPosition().y - toolbarTop, 190);
   EXPECT_EQ(footer->GetPosition().x, 10);
-  EXPECT_EQ(static_cast<wxStaticText*>(footer)->GetLabel(), "Copyright \u00A9 2026 Lumavex. All rights reserved.");
+  EXPECT_EQ(static_cast<wxStaticText*>(footer)->GetLabel(), wxString::FromUTF8(ownershipNotice));
 }
 
 TEST_F(MainWindowTest, menusAndToolbarCarryTheCommandsTextsAndShortcuts) {
@@ -132,7 +133,8 @@ TEST_F(MainWindowTest, menusAndToolbarCarryTheCommandsTextsAndShortcuts) {
     SCOPED_TRACE(tool.tooltip);
     EXPECT_EQ(toolbar->GetToolShortHelp(commandId(tool.command)), tool.tooltip);
   }
-  EXPECT_EQ(toolbar->GetToolBitmapSize(), wxSize(16, 16));
+  // The default `UI Size` 2 gives 32 pixels.
+  EXPECT_EQ(toolbar->GetToolBitmapSize(), wxSize(32, 32));
   std::vector<wxWindow*> buttons = rowButtons(find<wxWindow>("contentArea", frame));
   const char* tips[] = {"Add Input File...", "Select Output Folder...", "Options..."};
   const int commands[] = {commandSelectInputFile, commandSelectOutputFolder, commandOutputFormatOptions};

@@ -3,6 +3,7 @@
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/hyperlink.h>
+#include <wx/generic/hyperlink.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -61,12 +62,12 @@ TEST_F(SmallWindowsTest, aboutShowsTheProductAndOpensItsLinks) {
     EXPECT_EQ(find<wxStaticText>("mailLabel", about)->GetLabel(), "E-mail:");
     wxWindow* box = find<wxWindow>("frame", about);
     EXPECT_EQ(wxRect(box->GetPosition(), box->GetSize()), wxRect(0, 40, 360, 150));
-    auto* web = find<wxHyperlinkCtrl>("webLink", about);
+    auto* web = find<wxGenericHyperlinkCtrl>("webLink", about);
     EXPECT_EQ(web->GetLabel(), makerWebSite);
     EXPECT_EQ(web->GetNormalColour(), wxColour(0, 0, 255));
     EXPECT_EQ(web->GetPosition() + box->GetPosition(), wxPoint(140, 100));
     for (const char* name : {"webLink", "mailLink"}) {
-      auto* link = find<wxHyperlinkCtrl>(name, about);
+      auto* link = find<wxGenericHyperlinkCtrl>(name, about);
       wxHyperlinkEvent click(link, link->GetId(), link->GetURL());
       link->GetEventHandler()->ProcessEvent(click);
     }

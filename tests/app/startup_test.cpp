@@ -62,7 +62,9 @@ TEST_F(DesktopTest, maximisedKeepsTheNormalGeometryAndMinimisedChangesNothing) {
     EXPECT_EQ(savedValue("Y"), "50");
   }
   // Stored maximised, it opens maximised.
-  writeConfig(std::string(storedGeometry) + "[Window]\r\nIsMaximized = 1\r\n");
+  std::string maximised = storedGeometry;
+  maximised.replace(maximised.find("IsMaximized = 0"), 15, "IsMaximized = 1");
+  writeConfig(maximised);
   open();
   EXPECT_TRUE(pumpUntil([&] { return frame->IsMaximized(); }));
 }
@@ -88,7 +90,7 @@ TEST_F(DesktopTest, theConfigurationIsWrittenTheSameUnderADecimalCommaLocale) {
   settings.imageGamma = 1.5f;
   close();
   setlocale(LC_ALL, "C");
-  EXPECT_EQ(savedValue("Image Gamma"), "1.500000");
+  EXPECT_EQ(savedValue("Image Gamma"), "1.500000") << readFile(configFile());
 }
 
 TEST_F(DesktopTest, theScheduledCheckAsksWhenItsPeriodHasPassed) {

@@ -71,6 +71,7 @@ TEST_F(DesktopRunTest, theFirstProblemInTheDesktopsOrderIsReported) {
        [] {
          settings.doImageResize = 1;
          settings.imageWidth = -5;
+         settings.imageHeight = 480;
        },
        Problem::None, ""},
       {"a font nobody has", photo, out,
