@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Sets zorvane up on Debian 12: installs the packages it needs, builds it,
 # then converts the sample photo (./setup.sh sample) or runs the whole test
-# suite (./setup.sh test).
+# suite (./setup.sh test), the latter also in a second build with
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-sample}
 
 build_packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
-                libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2 libwxgtk3.2-dev libgtk-3-dev)
+                libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
+                libarchive-dev librsvg2-bin libwxgtk3.2-dev libgtk-3-dev)
 test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs locales xvfb xauth openbox)
 
 case "$mode" in
@@ -28,4 +30,7 @@ if [ "$mode" = sample ]; then
   echo "Written: $PWD/build/landscape.pcx"
 else
   ctest --test-dir build --output-on-failure -j2
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DZORVANE_SANITIZE=ON
+  cmake --build build-asan -j2
+  ctest --test-dir build-asan --output-on-failure -j2
 fi

@@ -22,11 +22,14 @@ gcc -O2 bench/hello.c -o "$work/hello"
 # The same line from a program that loads the converter's own libraries but no window toolkit.
 gcc -O2 bench/hello.c -o "$work/hello-core" -Wl,--no-as-needed -lfreeimage -lIL -lILU -lpthread
 
-# Test pictures: a 24-megapixel and a 1-megapixel photo made from a sample.
-if [ ! -f "$work/photo24.jpg" ]; then
+# Test pictures: a 24-megapixel and a 1-megapixel photo made from a sample,
+# and the first coded progressively and with arithmetic coding.
+if [ ! -f "$work/photo24a.jpg" ]; then
   convert samples/landscape.jpg -auto-orient -resize '6000x4000!' -quality 92 "$work/photo24.jpg"
   convert samples/landscape.jpg -auto-orient -resize '1224x816!' -quality 92 "$work/photo1.jpg"
   djpeg -dct int -pnm "$work/photo24.jpg" > "$work/photo24.ppm"
+  jpegtran -progressive "$work/photo24.jpg" > "$work/photo24p.jpg"
+  jpegtran -arithmetic "$work/photo24.jpg" > "$work/photo24a.jpg"
 fi
 
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
@@ -102,6 +105,32 @@ read -r z1_time z1_peak < <(measure "$zorvane -q -i $PWD/$work/photo1.jpg -o $PW
 row "zorvane" "$z1_time" "$z1_peak"
 read -r gm1_time gm1_peak < <(measure "gm convert $work/photo1.jpg $out/gm1.pcx")
 row "GraphicsMagick gm convert" "$gm1_time" "$gm1_peak"
+echo
+
+# The check of the coded data runs beside the decode for one Huffman-coded
+# scan, before it for progressive and arithmetic-coded files.
+echo "24-megapixel JPEG coded otherwise, to 24-bit PCX, $runs runs each, medians"
+printf '%-34s %10s %12s\n' "command" "wall (s)" "peak (MB)"
+for coding in progressive arithmetic; do
+  photo=$work/photo24${coding:0:1}.jpg
+  read -r c_time c_peak < <(measure "$zorvane -q -i $PWD/$photo -o $PWD/$out")
+  row "zorvane, $coding" "$c_time" "$c_peak"
+  read -r f_time f_peak < <(measure "$work/floor decode $photo")
+  row "floor: FreeImage decode (process)" "$f_time" "$f_peak"
+done
+echo
+
+# Hostile files whose headers claim far more than their data holds: each
+# must fail fast and in little memory.
+echo "Header bombs, refused, $runs runs each, medians"
+printf '%-48s %10s %12s\n' "file" "wall (s)" "peak (MB)"
+for bomb in header-claims-30000x30000.jpg header-claims-40000x40000.jpg arithmetic-coded-header-claims-30000x30000.jpg \
+            arithmetic-coded-header-claims-227x4000.jpg; do
+  read -r b_time b_peak < <(measure "$zorvane -q -i $PWD/tests/data/hostile/$bomb -o $PWD/$out \
+    --filename-mask=bomb.%ext%; true")
+  printf '%-48s %10.3f %12.0f\n' "$bomb" "$b_time" "$(echo "$b_peak / 1024" | bc -l)"
+done
+if [ -e "$out/bomb.pcx" ]; then echo "a bomb was converted: $out/bomb.pcx"; fi
 echo
 
 # Start-up: many short runs, so the time of one is measured over a batch.

@@ -17,6 +17,7 @@
 #include "i18n/language_table.h"
 #include "platform/install_layout.h"
 #include "settings/settings.h"
+#include "themes/theme_config.h"
 #include "text/maker.h"
 
 namespace {
@@ -100,7 +101,7 @@ wxMenuBar* buildMenuBar() {
       wxString text = menuText(row->menuKey);
       if (row->shortcut) text += wxString("\t") + row->shortcut;
       wxMenuItem* item = new wxMenuItem(menu, commandId(number), text);
-      item->SetBitmap(pictureFor(PictureSet::MenuIcons, row->picture));
+      item->SetBitmap(pictureFor(PictureKind::MenuIcons, row->picture));
       menu->Append(item);
     }
     bar->Append(menu, menuText(layout.titleKey));
@@ -117,7 +118,7 @@ void fillMainToolbar(wxToolBar* toolbar) {
       continue;
     }
     const CommandRow* row = commandRow(number);
-    toolbar->AddTool(commandId(number), "", pictureFor(PictureSet::ToolbarIcons, row->picture),
+    toolbar->AddTool(commandId(number), "", pictureFor(PictureKind::ToolbarIcons, row->picture),
                      menuText(row->menuKey));
   }
   toolbar->Realize();
@@ -126,6 +127,6 @@ void fillMainToolbar(wxToolBar* toolbar) {
 void fillRowButton(wxToolBar* toolbar, int number) {
   const CommandRow* row = commandRow(number);
   toolbar->SetToolBitmapSize(wxSize(16, 16));
-  toolbar->AddTool(commandId(number), "", pictureFor(PictureSet::MenuIcons, row->picture), menuText(row->menuKey));
+  toolbar->AddTool(commandId(number), "", pictureFor(PictureKind::MenuIcons, row->picture), menuText(row->menuKey));
   toolbar->Realize();
 }

@@ -12,6 +12,7 @@
 
 #include "app/compact_style.h"
 #include "app/main_window.h"
+#include "app/pictures.h"
 #include "app/update_messages.h"
 #include "batch/job_state.h"
 #include "formats/catalogue.h"
@@ -72,6 +73,7 @@ wxFrame* openDesktop(bool scheduledCheck) {
   setDesktopSize(desktop.width, desktop.height);
   configurationPath();
   loadConfiguration();
+  loadPictures();
   wxFrame* frame = openMainWindow();
   frame->Bind(wxEVT_CLOSE_WINDOW, closeDesktop);
   if (scheduledCheck) scheduledUpdateCheck();

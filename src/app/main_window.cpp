@@ -102,11 +102,11 @@ void rebuildRowButtons() {
 }
 
 void refreshItemImages() {
-  window.convertButton->SetBitmap(pictureFor(PictureSet::Buttons, "Convert"));
+  window.convertButton->SetBitmap(pictureFor(PictureKind::Buttons, "Convert"));
   for (unsigned i = 0; i < window.folderList->GetCount(); i++)
-    window.folderList->SetItemBitmap(i, pictureFor(PictureSet::MenuIcons, "FavFolder"));
+    window.folderList->SetItemBitmap(i, pictureFor(PictureKind::MenuIcons, "FavFolder"));
   for (unsigned i = 0; i < window.formatList->GetCount(); i++)
-    window.formatList->SetItemBitmap(i, pictureFor(PictureSet::MenuIcons, "New"));
+    window.formatList->SetItemBitmap(i, pictureFor(PictureKind::MenuIcons, "New"));
 }
 
 // The resize rule: the content area, the rows' widths and the buttons follow
@@ -131,7 +131,7 @@ void fillFormatList() {
   for (size_t i = 0; i < extensions.size(); i++) {
     if (extensions[i].empty()) continue;
     formats->Append(wxString::FromUTF8(formatLabel(extensions[i], true)),
-                    pictureFor(PictureSet::MenuIcons, "New"), reinterpret_cast<void*>(i));
+                    pictureFor(PictureKind::MenuIcons, "New"), reinterpret_cast<void*>(i));
   }
   int chosen = 0;
   for (unsigned item = 0; item < formats->GetCount(); item++)
@@ -199,7 +199,7 @@ void complete() {
     layOut();
     event.Skip();  // the toolkit then fills the client area with the root panel
   });
-  if (settings.recentOutFolders.empty()) window.folderList->Append("", pictureFor(PictureSet::MenuIcons, "FavFolder"));
+  if (settings.recentOutFolders.empty()) window.folderList->Append("", pictureFor(PictureKind::MenuIcons, "FavFolder"));
   fillFormatList();
   refreshItemImages();
   newJob();
@@ -291,7 +291,7 @@ void refillOutputFolderList() {
     std::string folder = recentOutputFolder(i);
     if (folder.empty()) continue;
     if (folder == job.outputFolder) chosen = static_cast<int>(folders->GetCount());
-    folders->Append(wxString::FromUTF8(folder), pictureFor(PictureSet::MenuIcons, "FavFolder"));
+    folders->Append(wxString::FromUTF8(folder), pictureFor(PictureKind::MenuIcons, "FavFolder"));
   }
   if (folders->GetCount() > 0) folders->SetSelection(chosen);
 }

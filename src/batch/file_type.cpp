@@ -1,9 +1,9 @@
 #include "batch/file_type.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/files.h"
 #include "text/text.h"
 
 namespace {
@@ -120,8 +120,7 @@ bool matches(const unsigned char* head, int n, const Need& need) {
   }
 }
 
-// Fills head from the start of the file; -1 when it cannot be read (a folder
-// opens fine but fails here).
+// Fills head from the start of the file; -1 when it cannot be read.
 int readHead(int fd, unsigned char* head) {
   int n = 0;
   while (n < kHeadSize) {
@@ -138,7 +137,8 @@ int readHead(int fd, unsigned char* head) {
 
 std::string identifyFileType(const std::string& path) {
   std::string label = "[ERROR] UNRECOGNIZED";
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // A fifo or a device is no picture, and must not keep the worker waiting.
+  int fd = openRegularFile(path);
   if (fd < 0) return label;
   unsigned char head[kHeadSize] = {};  // bytes past n stay defined, though unused
   int n = readHead(fd, head);

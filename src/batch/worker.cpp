@@ -66,17 +66,10 @@ void waitWhileHeld() {
   progress.released.wait(guard, [] { return !progress.held; });
 }
 
-}  // namespace
-
-void prepareOutputFormat() {
-  if (const OutputFormatSettings* format = outputFormatSettingsOf(job.outputExtension))
-    job.targetBitDepth = settings.*format->bitsPerPixel;
-  job.keepDepth = job.targetBitDepth == 0 ? 1 : 0;
-}
-
-void batchWorker() {
+// Converts the files of the input set, counting into `converted` as it goes.
+void convertInputSet(int32_t& converted) {
   bool debug = job.consoleMode == 1 && job.runMode == "DEBUG";
-  int32_t count = 0, converted = 0;
+  int32_t count = 0;
   for (auto entry = inputSet.begin(); entry != inputSet.end(); ++entry) {
     waitWhileHeld();
     if (!progress.running) break;
@@ -101,6 +94,25 @@ void batchWorker() {
     } else if (debug) {
       printLine("[ERROR] Unable to convert the file!");
     }
+  }
+}
+
+}  // namespace
+
+void prepareOutputFormat() {
+  if (const OutputFormatSettings* format = outputFormatSettingsOf(job.outputExtension))
+    job.targetBitDepth = settings.*format->bitsPerPixel;
+  job.keepDepth = job.targetBitDepth == 0 ? 1 : 0;
+}
+
+void batchWorker() {
+  int32_t converted = 0;
+  // Nothing may leave the thread, where an exception would abort the
+  // process: a line that cannot be printed for want of memory ends the run
+  // with what it converted so far.
+  try {
+    convertInputSet(converted);
+  } catch (...) {
   }
   std::lock_guard<std::mutex> guard(progress.lock);
   progress.convertedCount = converted;

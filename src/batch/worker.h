@@ -42,5 +42,6 @@ void releaseRun();
 // the converted count.
 int32_t finishRun();
 
-// The worker's thread procedure.
+// The worker's thread procedure. Throws nothing: a file that fails in any
+// way, running out of memory included, counts as not converted.
 void batchWorker();

@@ -45,6 +45,11 @@ Image rotateStage(Image image) {
 
   switch (settings.imageRotationType) {
     case 0: {
+      // The turned picture is larger: one the pipeline's copies could not
+      // hold fails the file before FreeImage makes it.
+      uint64_t turnedWidth, turnedHeight;
+      turnedSize(FreeImage_GetWidth(image.get()), FreeImage_GetHeight(image.get()), angle, turnedWidth, turnedHeight);
+      if (!pictureFitsMemory(turnedWidth, turnedHeight)) return nullptr;
       Colour colour = colourFromHex(settings.imageRotationBackColor);
       RGBQUAD background = {colour.blue, colour.green, colour.red, 0};
       return Image(FreeImage_Rotate(image.get(), angle, &background));
@@ -77,10 +82,11 @@ Image resizeStage(Image image, int width, int height) {
       targetWidth = static_cast<int64_t>(std::round(static_cast<float>(targetHeight) / ratio));
     }
   }
-  // A size the pipeline's copies could not hold fails the file here rather
-  // than exhausting the machine.
+  // A size the pipeline's copies or the writer could not hold fails the
+  // file here rather than exhausting the machine; no later stage changes it.
   if (targetWidth <= 0 || targetHeight <= 0 || targetWidth > INT32_MAX || targetHeight > INT32_MAX ||
-      !pictureFitsMemory(static_cast<uint64_t>(targetWidth), static_cast<uint64_t>(targetHeight)))
+      !pictureFitsMemory(static_cast<uint64_t>(targetWidth), static_cast<uint64_t>(targetHeight)) ||
+      !pictureFitsWriter(static_cast<uint64_t>(targetWidth), static_cast<uint64_t>(targetHeight)))
     return nullptr;
   return Image(FreeImage_Rescale(image.get(), static_cast<int>(targetWidth), static_cast<int>(targetHeight),
                                  resizeFilter(settings.imageResizeAlgorithm)));

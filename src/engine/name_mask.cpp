@@ -70,6 +70,16 @@ std::string outputName(const ConversionJob& job) {
   return name;
 }
 
+bool nameStaysInFolder(const std::string& name) {
+  for (size_t start = 0; start <= name.size();) {
+    size_t end = name.find('/', start);
+    if (end == std::string::npos) end = name.size();
+    if (name.compare(start, end - start, "..") == 0) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 std::string substitutePlaceholders(const std::string& text, const ConversionJob& job) {
   size_t percents = 0;
   for (char c : text) percents += c == '%';

@@ -8,6 +8,11 @@
 // The output file name (without folder) for the current job.
 std::string outputName(const ConversionJob& job);
 
+// False when a name from the mask would leave the output folder: a part of
+// its path is "..". Such a name fails the write, as a name the file system
+// refuses would.
+[[nodiscard]] bool nameStaysInFolder(const std::string& name);
+
 // The watermark text with the name placeholders filled in; its own letter
 // case is kept.
 std::string substitutePlaceholders(const std::string& text, const ConversionJob& job);

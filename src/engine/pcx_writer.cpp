@@ -2,13 +2,16 @@
 
 #include <IL/il.h>
 #include <IL/ilu.h>
+#include <cmath>
 #include <cstdint>
 #include <fcntl.h>
 #include <mutex>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
+#include "engine/limits.h"
 #include "platform/files.h"
 
 namespace {
@@ -23,11 +26,21 @@ struct Output {
   long written = 0;
   bool created = false;  // this call made the file, so it may remove it
   bool failed = false;
+  uint16_t dpi[2] = {72, 72};
 };
 
 Output output;
 
+// DevIL leaves the header's resolution fields (bytes 12 to 15) at 0; the
+// header is whole in the buffer when its first block goes out.
+const size_t resolutionField = 12;
+
 bool flushOutput() {
+  if (output.written == 0 && output.used >= resolutionField + 4)
+    for (int i = 0; i < 2; i++) {
+      output.buffer[resolutionField + 2 * i] = static_cast<unsigned char>(output.dpi[i] & 0xFF);
+      output.buffer[resolutionField + 2 * i + 1] = static_cast<unsigned char>(output.dpi[i] >> 8);
+    }
   if (!output.failed && !writeAll(output.fd, output.buffer, output.used)) output.failed = true;
   output.written += static_cast<long>(output.used);
   output.used = 0;
@@ -78,6 +91,37 @@ void initialiseWriter() {
   });
 }
 
+uint16_t dotsPerInch(unsigned dotsPerMetre) {
+  if (dotsPerMetre == 0) return 72;
+  return static_cast<uint16_t>(std::min(65535.0, std::round(dotsPerMetre * 0.0254)));
+}
+
+// Floating-point samples run from 0 to 1; FreeImage has no conversion of
+// them back to bytes that keeps them as they are.
+Image bytesFromFloats(FIBITMAP* picture, unsigned width, unsigned height, unsigned channels) {
+  Image result(FreeImage_Allocate(static_cast<int>(width), static_cast<int>(height), 24));
+  if (!result) return result;
+  for (unsigned y = 0; y < height; y++) {
+    const float* from = reinterpret_cast<const float*>(FreeImage_GetScanLine(picture, static_cast<int>(y)));
+    BYTE* to = FreeImage_GetScanLine(result.get(), static_cast<int>(y));
+    for (unsigned x = 0; x < width; x++, from += channels, to += 3) {
+      auto byte = [](float value) { return static_cast<BYTE>(std::clamp(value, 0.0f, 1.0f) * 255.0f + 0.5f); };
+      to[FI_RGBA_RED] = byte(from[0]);
+      to[FI_RGBA_GREEN] = byte(from[1]);
+      to[FI_RGBA_BLUE] = byte(from[2]);
+    }
+  }
+  return result;
+}
+
+// The picture as a 24-bit bitmap: the same one when it is one already.
+Image as24Bits(Image picture, unsigned width, unsigned height) {
+  FREE_IMAGE_TYPE type = FreeImage_GetImageType(picture.get());
+  if (type == FIT_BITMAP && FreeImage_GetBPP(picture.get()) == 24) return picture;
+  if (type == FIT_RGBF || type == FIT_RGBAF) return bytesFromFloats(picture.get(), width, height, type == FIT_RGBF ? 3 : 4);
+  return Image(FreeImage_ConvertTo24Bits(picture.get()));
+}
+
 // Copies the picture into the writer's own image as RGB rows, top row
 // first: the order the PCX encoder writes, so it makes no copies of its own.
 bool fillWriterImage(FIBITMAP* picture, unsigned width, unsigned height) {
@@ -95,16 +139,21 @@ bool fillWriterImage(FIBITMAP* picture, unsigned width, unsigned height) {
 
 }  // namespace
 
-bool writePcx(Image image, const std::string& path) {
+Resolution resolutionOf(FIBITMAP* image) {
+  return {FreeImage_GetDotsPerMeterX(image), FreeImage_GetDotsPerMeterY(image)};
+}
+
+bool writePcx(Image image, const std::string& path, Resolution resolution) {
   if (!image) return false;
   unsigned width = FreeImage_GetWidth(image.get());
   unsigned height = FreeImage_GetHeight(image.get());
-  // The format stores the last column and row in 16 bits, and the writer
-  // counts the bytes of its image in 32 bits.
-  if (width == 0 || height == 0 || width > 65536 || height > 65536) return false;
-  if (static_cast<uint64_t>(width) * height * 3 > UINT32_MAX) return false;
+  if (!pictureFitsWriter(width, height)) return false;
+  image = as24Bits(std::move(image), width, height);
+  if (!image) return false;
 
   initialiseWriter();
+  output.dpi[0] = dotsPerInch(resolution.dotsPerMetreX);
+  output.dpi[1] = dotsPerInch(resolution.dotsPerMetreY);
   ILuint name = 0;
   ilGenImages(1, &name);
   ilBindImage(name);

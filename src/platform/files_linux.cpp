@@ -1,14 +1,19 @@
 #include "platform/files.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
 
 #include "platform/clock.h"
+#include "platform/temporary_files.h"
 
 PathInfo queryPath(const std::string& path) {
   PathInfo info;
@@ -40,6 +45,12 @@ bool createFolder(const std::string& path) {
   return errno == EEXIST && isFolder(path);
 }
 
+bool createFolders(const std::string& path) {
+  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+    createFolder(path.substr(0, slash));
+  return createFolder(path);
+}
+
 bool removeFile(const std::string& path) {
   if (unlink(path.c_str()) == 0) return true;
   return errno == ENOENT;
@@ -50,6 +61,25 @@ bool replaceFile(const std::string& from, const std::string& to) {
   // to put a file over a folder, which is what we want.
   if (isFolder(to)) return false;
   return rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& suffix) {
+  std::vector<std::string> names;
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return names;
+  std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+  while (const dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name.size() < suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) continue;
+    if (queryPath(prefix + name).kind == PathKind::File) names.push_back(name);
+  }
+  closedir(dir);
+  // readdir's order depends on the file system; this one does not.
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    int order = strcasecmp(a.c_str(), b.c_str());
+    return order != 0 ? order < 0 : a < b;
+  });
+  return names;
 }
 
 bool fileModificationTime(const std::string& path, int64_t& seconds, int64_t& nanoseconds) {
@@ -93,28 +123,80 @@ bool writeAll(int fd, const void* data, size_t size) {
   return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& content) {
-  if (isFolder(path)) return false;
-  FILE* f = fopen(path.c_str(), "rb");
-  if (!f) return false;
+int openRegularFile(const std::string& path) {
+  // Looked at before opening, so that no device is even opened; and again
+  // after, in case the path was swapped in between.
+  struct stat st;
+  if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool readWholeFile(const std::string& path, std::string& content, size_t maxBytes) {
+  int fd = openRegularFile(path);
+  if (fd < 0) return false;
   content.clear();
+  struct stat st;
+  if (fstat(fd, &st) == 0 && st.st_size > 0 && static_cast<uint64_t>(st.st_size) <= maxBytes)
+    content.reserve(static_cast<size_t>(st.st_size));
   char buffer[65536];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) content.append(buffer, n);
-  bool ok = !ferror(f);
-  fclose(f);
+  bool ok = true;
+  while (ok) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    // Counted as it is read: the file may grow after a size query.
+    ok = content.size() + static_cast<size_t>(n) <= maxBytes;
+    if (ok) content.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
   return ok;
 }
 
+namespace {
+
+// The file that a path finally names: symbolic links followed (a relative
+// one from its own folder), also to a target that does not exist yet. ""
+// for a loop of links.
+std::string finalTarget(std::string path) {
+  for (int hops = 0; hops < 40; hops++) {
+    char buffer[PATH_MAX];
+    ssize_t n = readlink(path.c_str(), buffer, sizeof buffer);
+    if (n < 0) return path;  // no link
+    if (n == 0 || n == static_cast<ssize_t>(sizeof buffer)) return "";
+    std::string target(buffer, static_cast<size_t>(n));
+    path = target[0] == '/' ? target : path.substr(0, path.rfind('/') + 1) + target;
+  }
+  return "";
+}
+
+}  // namespace
+
 bool writeFileAtomically(const std::string& path, const std::string& content) {
-  std::string temporary = path + ".tmp" + std::to_string(getpid());
+  // Replacing the link itself would leave a plain file where the user keeps
+  // a link into another folder.
+  std::string target = finalTarget(path);
+  if (target.empty()) return false;
+  struct stat existing;
+  bool keepMode = stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+  std::string temporary = target + ".tmp" + std::to_string(getpid());
+  TemporaryFileMark mark(temporary);
   int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  bool ok = writeAll(fd, content.data(), content.size());
+  bool ok = !keepMode || fchmod(fd, existing.st_mode & 07777) == 0;
+  ok = ok && writeAll(fd, content.data(), content.size());
   // The data must be on disk before the rename makes it the file.
   ok = ok && fsync(fd) == 0;
   ok = (close(fd) == 0) && ok;
-  ok = ok && rename(temporary.c_str(), path.c_str()) == 0;
+  ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) unlink(temporary.c_str());
   return ok;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -35,8 +36,13 @@ uint64_t availableMemory() {
     uint64_t left = limit > used ? limit - used : 0;
     if (left < available) available = left;
   }
+  // Under an address-space limit what counts is the part not mapped yet.
   struct rlimit space;
-  if (getrlimit(RLIMIT_AS, &space) == 0 && space.rlim_cur != RLIM_INFINITY && space.rlim_cur < available)
-    available = space.rlim_cur;
+  if (getrlimit(RLIMIT_AS, &space) == 0 && space.rlim_cur != RLIM_INFINITY) {
+    unsigned long long pages = 0;
+    uint64_t mapped = readNumber("/proc/self/statm", pages) ? pages * static_cast<uint64_t>(sysconf(_SC_PAGESIZE)) : 0;
+    uint64_t left = space.rlim_cur > mapped ? space.rlim_cur - mapped : 0;
+    if (left < available) available = left;
+  }
   return available;
 }

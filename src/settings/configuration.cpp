@@ -1,5 +1,6 @@
 #include "settings/configuration.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +24,20 @@ std::string gammaText(float gamma) {
   return fixedText(gamma, 6);
 }
 
+// A line break inside a value would end its line early, and the rest would
+// be read back as a line of its own: a group header or another key. An
+// escape is no way out, since files of earlier versions hold every other
+// character literally (backslashes in paths, percent signs in masks) and
+// could no longer be read as they were written. Line breaks are dropped
+// instead, as the preferences window drops them from the watermark text; a
+// folder whose name holds one cannot be kept in this file whole.
+std::string oneLine(std::string text) {
+  text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }), text.end());
+  return text;
+}
+
 std::string valueText(const SettingField& row) {
-  if (row.field.text) return fieldText(row.field);
+  if (row.field.text) return oneLine(fieldText(row.field));
   if (row.field.real) return gammaText(settings.*row.field.real);
   return decimal(fieldNumber(row.field));
 }
@@ -40,18 +53,25 @@ void readField(const SettingField& row, const IniGroup* group) {
     setFieldNumber(row.field, readInteger(value));
 }
 
+// The number as a 32-bit field keeps it: what C `atoi` gives.
+int32_t readInteger32(const std::string& value) {
+  return static_cast<int32_t>(static_cast<uint32_t>(readInteger(value) & 0xFFFFFFFF));
+}
+
 // Older layouts named two colour-mode keys differently and lacked parts of
 // the name mask.
 void migrate(const IniFile& ini) {
   if (settings.cfg < 11 && settings.filenameMask.find("%ext%") == std::string::npos)
     settings.filenameMask += ".%ext%";
-  if (settings.cfg < 14 && settings.rawLoadAs != 0) settings.rawLoadAs += 2;
+  // 32-bit arithmetic that wraps, as the field does.
+  if (settings.cfg < 14 && settings.rawLoadAs != 0)
+    settings.rawLoadAs = static_cast<int32_t>(static_cast<uint32_t>(settings.rawLoadAs) + 2u);
   if (settings.cfg < 19) {
     std::string value;
-    if (findIniValue(findIniGroup(ini, inputGroup), "PSD Color Model", value) && readInteger(value) != 0)
-      settings.psdColorMode = static_cast<int32_t>(readInteger(value));
-    if (findIniValue(findIniGroup(ini, outputGroup), "TIFF Color Model", value) && readInteger(value) != 0)
-      settings.tiffColorMode = static_cast<int32_t>(readInteger(value));
+    if (findIniValue(findIniGroup(ini, inputGroup), "PSD Color Model", value) && readInteger32(value) != 0)
+      settings.psdColorMode = readInteger32(value);
+    if (findIniValue(findIniGroup(ini, outputGroup), "TIFF Color Model", value) && readInteger32(value) != 0)
+      settings.tiffColorMode = readInteger32(value);
   }
 }
 
@@ -93,7 +113,7 @@ std::string configurationPath() {
     const char* home = getenv("HOME");
     base = std::string(home ? home : "") + "/.config";
   }
-  createFolder(base);
+  createFolders(base);
   if (base.back() != '/') base += "/";
   std::string folder = base + "Lumavex/";
   createFolder(folder);

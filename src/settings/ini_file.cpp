@@ -5,32 +5,9 @@
 
 namespace {
 
-bool isValidUtf8(const std::string& bytes) {
-  for (size_t i = 0; i < bytes.size();) {
-    unsigned char c = static_cast<unsigned char>(bytes[i]);
-    size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-    if (length == 0 || i + length > bytes.size()) return false;
-    for (size_t k = 1; k < length; k++)
-      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return true;
-}
-
-std::string latin1ToUtf8(const std::string& bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (char byte : bytes) {
-    unsigned char c = static_cast<unsigned char>(byte);
-    if (c < 0x80) {
-      text += byte;
-    } else {
-      text += static_cast<char>(0xC0 | (c >> 6));
-      text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return text;
-}
+// No layout this system reads needs more; a larger file is refused rather
+// than read into memory (a device such as /dev/zero has no end at all).
+constexpr size_t maxIniBytes = 4 << 20;
 
 }  // namespace
 
@@ -75,7 +52,7 @@ IniFile parseIni(const std::string& bytes) {
 
 bool readIniFile(const std::string& path, IniFile& ini) {
   std::string bytes;
-  if (!readWholeFile(path, bytes)) return false;
+  if (!readWholeFile(path, bytes, maxIniBytes)) return false;
   ini = parseIni(bytes);
   return true;
 }

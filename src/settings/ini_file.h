@@ -18,7 +18,8 @@ struct IniFile {
   std::vector<IniGroup> groups;  // in file order
 };
 
-// Reads and parses a file; false when it cannot be opened.
+// Reads and parses a file; false when it cannot be opened, is no regular
+// file, or is larger than a few megabytes.
 [[nodiscard]] bool readIniFile(const std::string& path, IniFile& ini);
 
 // Parses the bytes of a file. A byte-order mark selects UTF-8; without one,

@@ -233,11 +233,14 @@ const SettingField fields[] = {
 int desktopWidth = 0;
 int desktopHeight = 0;
 
+// A hexadecimal digit's value; -1 for any other character.
+int hexValue(char32_t c) { return c < 0x80 ? hexDigitValue(static_cast<char>(c)) : -1; }
+
 // A pair of hexadecimal digits, read up to its first other character.
-uint8_t hexPair(char first, char second) {
-  int high = hexDigitValue(first);
+uint8_t hexPair(char32_t first, char32_t second) {
+  int high = hexValue(first);
   if (high < 0) return 0;
-  int low = hexDigitValue(second);
+  int low = hexValue(second);
   return static_cast<uint8_t>(low < 0 ? high : high * 16 + low);
 }
 
@@ -302,8 +305,10 @@ void resetSettings(bool forCommandLine) {
 }
 
 Colour colourFromHex(const std::string& text) {
-  if (text.size() != 6) return {0, 0, 0};
-  return {hexPair(text[0], text[1]), hexPair(text[2], text[3]), hexPair(text[4], text[5])};
+  // Six characters, however many bytes they take.
+  std::u32string c = utf8Characters(text);
+  if (c.size() != 6) return {0, 0, 0};
+  return {hexPair(c[0], c[1]), hexPair(c[2], c[3]), hexPair(c[4], c[5])};
 }
 
 std::string colourToHex(Colour colour) {

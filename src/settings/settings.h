@@ -209,8 +209,9 @@ struct Colour {
   uint8_t red, green, blue;
 };
 
-// Six hexadecimal digits RRGGBB (either case); any other length is black, and
-// each pair stops at its first character that is no hexadecimal digit.
+// Six hexadecimal digits RRGGBB (either case); a text of any other number of
+// characters is black, and each pair stops at its first character that is
+// no hexadecimal digit.
 Colour colourFromHex(const std::string& text);
 // Six upper-case hexadecimal digits, red first.
 std::string colourToHex(Colour colour);

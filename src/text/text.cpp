@@ -23,23 +23,35 @@ bool equalsIgnoringCase(const std::string& a, const std::string& b) {
 
 namespace {
 
-// Decodes one UTF-8 character at text[i], advancing i; a malformed byte
-// stands for itself so that nothing is lost.
+// Decodes one well-formed UTF-8 character at text[i], advancing i; any
+// other byte stands for itself (as a lone surrogate) so that nothing is lost.
 char32_t nextCharacter(const std::string& text, size_t& i) {
   unsigned char c = static_cast<unsigned char>(text[i]);
-  int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+  char32_t raw = 0xDC00 + c;
+  if (c < 0x80) {
+    i++;
+    return c;
+  }
+  // Lead bytes C0 and C1 could only start overlong forms, F5 and above only
+  // values past U+10FFFF.
+  size_t length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
   if (length == 0 || i + length > text.size()) {
     i++;
-    return 0xDC00 + c;  // a lone surrogate marks the raw byte
+    return raw;
   }
-  char32_t value = length == 1 ? c : c & (0x7F >> length);
-  for (int k = 1; k < length; k++) {
+  char32_t value = c & (0x7F >> length);
+  for (size_t k = 1; k < length; k++) {
     unsigned char next = static_cast<unsigned char>(text[i + k]);
     if ((next & 0xC0) != 0x80) {
       i++;
-      return 0xDC00 + c;
+      return raw;
     }
     value = (value << 6) | (next & 0x3F);
+  }
+  const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < least[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    i++;
+    return raw;
   }
   i += length;
   return value;
@@ -85,6 +97,27 @@ std::string mapCase(const std::string& text, Map map) {
 }
 
 }  // namespace
+
+bool isValidUtf8(const std::string& bytes) {
+  for (size_t i = 0; i < bytes.size();) {
+    char32_t c = nextCharacter(bytes, i);
+    if (c >= 0xDC80 && c <= 0xDCFF) return false;
+  }
+  return true;
+}
+
+std::string latin1ToUtf8(const std::string& bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (char byte : bytes) appendCharacter(text, static_cast<unsigned char>(byte));
+  return text;
+}
+
+std::u32string utf8Characters(const std::string& text) {
+  std::u32string characters;
+  for (size_t i = 0; i < text.size();) characters += nextCharacter(text, i);
+  return characters;
+}
 
 std::string toUpperText(const std::string& text) { return mapCase(text, towupper_l); }
 std::string toLowerText(const std::string& text) { return mapCase(text, towlower_l); }
@@ -134,6 +167,12 @@ std::vector<std::string> listEntries(const std::string& text, char separator) {
     if (!entry.empty()) entries.push_back(entry);
   }
   return entries;
+}
+
+size_t findIgnoringCase(const std::string& text, const std::string& token, size_t from) {
+  for (size_t i = from; i <= text.size() && token.size() <= text.size() - i; i++)
+    if (strncasecmp(text.c_str() + i, token.c_str(), token.size()) == 0) return i;
+  return std::string::npos;
 }
 
 std::string replaceIgnoringCase(const std::string& text, const std::string& token, const std::string& value) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 
 #include "support/support.h"
 
@@ -61,6 +62,13 @@ TEST_F(FileTypeTest, namesFilesByTheirFirstBytes) {
 TEST_F(FileTypeTest, pathsThatCannotBeReadAreUnrecognized) {
   EXPECT_EQ(identifyFileType(folder + "/missing.jpg"), kUnrecognized);
   EXPECT_EQ(identifyFileType(folder), kUnrecognized);
+}
+
+TEST_F(FileTypeTest, onlyRegularFilesAreReadSoAFifoNeverBlocks) {
+  std::string fifo = temp.file("fifo.jpg");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(identifyFileType(fifo), kUnrecognized);
+  EXPECT_EQ(identifyFileType("/dev/zero"), kUnrecognized);
 }
 
 }  // namespace

@@ -224,6 +224,64 @@ TEST_F(ConsoleTest, parameterErrorsStopTheScan) {
   }
 }
 
+TEST_F(ConsoleTest, aProfileThatIsNoRegularFileOfAFewMegabytesIsRefused) {
+  std::string fifo = folder.file("fifo.ini");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  writeFile(folder.file("large.ini"), "[CLI]\n--flip-vertical\n" + std::string(5 << 20, ';'));
+  for (const std::string& profile : {fifo, std::string("/dev/zero"), folder.file("large.ini"), folder.path}) {
+    SCOPED_TRACE(profile);
+    // Without the refusal, a fifo waits for ever and /dev/zero fills the memory.
+    RunResult run = runShell("timeout 60 " + shellQuote(ZORVANE_BINARY) + " -i " + shellQuote(photo) +
+                             " --profile=" + shellQuote(profile) + " </dev/null");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "Error: Invalid profile file\n");
+  }
+  // A long profile below the limit is read.
+  writeFile(folder.file("long.ini"), "[CLI]\n--filename-mask = long.%ext%\n" + std::string(3 << 20, ';'));
+  EXPECT_EQ(runZorvane({"-q", "-i", photo, "-o", out(), "--profile=" + folder.file("long.ini")}).status, 0);
+  EXPECT_EQ(written(), Lines{"long.pcx"});
+}
+
+TEST_F(ConsoleTest, aWriteErrorOnStandardOutputFailsTheRun) {
+  const struct Case {
+    Lines args;
+    const char* redirection;
+    const char* error;  // on standard error; "" for none
+  } cases[] = {
+      {{"-h"}, ">/dev/full", "zorvane: write error: No space left on device\n"},
+      {{"-v"}, ">/dev/full", "zorvane: write error: No space left on device\n"},
+      {{"-v"}, ">&-", "zorvane: write error: Bad file descriptor\n"},
+      {{"-i", photo, "-o", out()}, ">/dev/full", "zorvane: write error: No space left on device\n"},
+      {{"-i", "-p"}, ">/dev/full", "zorvane: write error: No space left on device\n"},
+      // Nothing printed, nothing lost.
+      {{"-q", "-i", photo, "-o", out()}, ">/dev/full", ""},
+  };
+  for (const Case& c : cases) {
+    std::string command = shellQuote(ZORVANE_BINARY);
+    for (const std::string& arg : c.args) command += " " + shellQuote(arg);
+    command += std::string(" </dev/null 2>&1 ") + c.redirection;
+    SCOPED_TRACE(command);
+    RunResult run = runShell(command);
+    EXPECT_EQ(run.status, c.error[0] ? 1 : 0);
+    EXPECT_EQ(run.out, c.error);
+  }
+}
+
+TEST_F(ConsoleTest, aWorkerThreadThatCannotStartEndsTheRunAsFailed) {
+#ifdef ZORVANE_SANITIZE
+  GTEST_SKIP() << "the sanitizers' shadow memory needs more address space than the limit allows";
+#endif
+  // A thread's stack is as large as the stack limit, which here does not fit
+  // into the address space left.
+  RunResult run = runShell("ulimit -s 2000000 && ulimit -v 1000000 && " + shellQuote(ZORVANE_BINARY) + " -i " +
+                           shellQuote(photo) + " -o " + shellQuote(out()) + " -d </dev/null");
+  EXPECT_EQ(run.status, 1);
+  Lines lines = run.lines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(Lines(lines.end() - 2, lines.end()), (Lines{"Converting...", "Conversion stopped"}));
+  EXPECT_TRUE(written().empty());
+}
+
 TEST_F(ConsoleTest, helpAndVersionAnswerOnlyInFirstPlace) {
   RunResult version = runZorvane({"-v", "-i", photo});
   EXPECT_EQ(version.status, 0);

@@ -72,6 +72,56 @@ TEST_F(LayersTest, brokenWatermarkPicturesConvertWithoutWatermark) {
   EXPECT_EQ(folderMark.out, "Error: Invalid watermark image\n");
 }
 
+// Option values are 32-bit and unchecked: the stages must neither overflow
+// nor allocate what the values claim.
+TEST_F(LayersTest, extremeOptionValuesConvertCleanly) {
+  const std::string most = "2147483647", least = "-2147483648";
+  const Lines frame = {"--fr-solid-left=7", "--fr-solid-top=7", "--fr-solid-right=7", "--fr-solid-bottom=7"};
+  const struct Case {
+    Lines options;
+    int status;
+  } cases[] = {
+      {{"--wm-text=Hi", "--wm-text-x-offset=" + most}, 0},
+      {{"--wm-text=Hi", "--wm-text-x-offset=" + least, "--wm-text-y-offset=" + least}, 0},
+      {{"--wm-text=Hi", "--wm-text-position=topleft", "--wm-text-x-offset=" + least}, 0},
+      {{"--wm-text=Hi", "--wm-text-position=middlecenter", "--wm-text-padding=" + most}, 0},
+      {{"--wm-text=Hi", "--wm-text-padding=" + most, "--wm-text-rotation=45"}, 0},
+      {{"--wm-text=Hi", "--wm-text-padding=" + least}, 0},
+      {{"--wm-text=Hi%eol%there", "--wm-font-leading=" + least}, 0},
+      {{"--wm-text=Hi%eol%there", "--wm-font-leading=" + most, "--wm-text-alignment=center"}, 0},
+      {{"--wm-text=Hi", "--wm-text-rotation=" + most}, 0},
+      {{"--wm-text=Hi", "--wm-text-rotation=" + least, "--wm-text-opacity=" + least, "--wm-back-opacity=" + most}, 0},
+      {{"--wm-text=Hi", "--wm-font-size=" + most}, 1},
+      {{"--wm-text=Hi", "--wm-font-size=" + least}, 1},
+      {{"--fr-solid-left=" + least, "--fr-solid-right=" + most, "--fr-solid-opacity=" + least}, 0},
+      {{"--fr-solid-top=" + most, "--fr-solid-bottom=" + most, "--fr-solid-opacity=" + most}, 0},
+      {{"--fr-solid-left=" + most, "--fr-solid-right=" + most, "--wm-text=Hi", "--wm-text-boundary=frame"}, 0},
+      {{"--fr-solid-top=" + least, "--fr-solid-bottom=" + least, "--wm-text=Hi", "--wm-text-boundary=frame",
+        "--wm-text-position=topleft"},
+       0},
+      {{"--wm-image=" + dataFile("testorig.jpg"), "--wm-image-x-offset=" + least, "--wm-image-y-offset=" + most}, 0},
+      {{"--wm-image=" + dataFile("testorig.jpg"), "--wm-image-rotation=" + most, "--wm-image-opacity=" + least}, 0},
+      {{"--rotation=" + most}, 0},
+      {{"--rotation=" + least}, 0},
+  };
+  for (const Case& c : cases) {
+    Lines options = c.options;
+    options.insert(options.begin(), "-q");
+    if (c.options.front().rfind("--wm-", 0) == 0) options.insert(options.end(), frame.begin(), frame.end());
+    std::string trace;
+    for (const std::string& option : options) trace += option + " ";
+    SCOPED_TRACE(trace);
+    runShell("rm -f " + shellQuote(folder.file("out.pcx")));
+    RunResult result = run(options);
+    EXPECT_EQ(result.status, c.status) << result.out;
+    if (c.status == 0) {
+      Rgb pcx = decodePcx(folder.file("out.pcx"));
+      EXPECT_EQ(pcx.width, 227);
+      EXPECT_EQ(pcx.height, 149);
+    }
+  }
+}
+
 TEST_F(LayersTest, withoutTheDrawingModuleTextCannotBeDrawnAndSaysWhy) {
   std::string lonely = folder.file("zorvane");
   runShell("cp " + shellQuote(ZORVANE_BINARY) + " " + shellQuote(lonely));

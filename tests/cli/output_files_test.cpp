@@ -52,7 +52,7 @@ TEST_F(OutputFilesTest, theHeaderDescribesA24BitPicture) {
   ASSERT_TRUE(convert(dataFile("testorig.jpg")));
   std::string pcx = readFile(out() + "testorig.pcx");
   ASSERT_GT(pcx.size(), 128u);
-  auto word = [&](int at) { return static_cast<uint8_t>(pcx[at]) | static_cast<uint8_t>(pcx[at + 1]) << 8; };
+  auto word = [&](size_t at) { return littleWord(pcx, at); };
   EXPECT_EQ(pcx[0], 10);      // manufacturer
   EXPECT_EQ(pcx[2], 1);       // run-length encoded
   EXPECT_EQ(pcx[3], 8);       // bits per plane
@@ -60,6 +60,71 @@ TEST_F(OutputFilesTest, theHeaderDescribesA24BitPicture) {
   EXPECT_EQ(word(10), 148);   // last row
   EXPECT_EQ(pcx[65], 3);      // planes
   EXPECT_EQ(word(66), 228);   // bytes per line, even
+}
+
+TEST_F(OutputFilesTest, theHeaderCarriesThePicturesResolution) {
+  // JFIF density in dots per inch, per centimetre, or none (72 then).
+  std::string dpi = readFile(dataFile("testorig.jpg"));
+  ASSERT_EQ(dpi.compare(6, 5, std::string("JFIF\0", 5)), 0);
+  dpi.replace(13, 5, std::string("\x01\x01\x2C\x00\x96", 5));  // unit, 300, 150
+  writeFile(folder.file("dpi.jpg"), dpi);
+  const struct Case {
+    std::string file, pcx;
+    unsigned x, y;
+  } cases[] = {
+      {folder.file("dpi.jpg"), "dpi.pcx", 300, 150},
+      {dataFile("jfif_unit_cm.jpg"), "jfif_unit_cm.pcx", 3, 5},  // 1 x 2 dots per centimetre
+      {dataFile("testorig.jpg"), "testorig.pcx", 72, 72},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    ASSERT_TRUE(convert(c.file));
+    std::string pcx = readFile(out() + c.pcx);
+    ASSERT_GT(pcx.size(), 128u);
+    EXPECT_EQ(littleWord(pcx, 12), c.x);
+    EXPECT_EQ(littleWord(pcx, 14), c.y);
+  }
+}
+
+TEST_F(OutputFilesTest, theWriterHoldsAtMost65534PixelsAcross) {
+  // Bytes per line must be even and fit 16 bits; the last row is a 16-bit
+  // field too. netpbm takes the window fields as signed and refuses such
+  // sizes, so the tests' own reader checks them.
+  const struct Case {
+    int width, height;
+    bool converts;
+  } cases[] = {{65534, 1, true}, {65535, 1, false}, {65536, 1, false}, {1, 65536, true}, {1, 65537, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    Lines sizes = {"--width=" + std::to_string(c.width), "--height=" + std::to_string(c.height),
+                   "--filename-mask=sized.%ext%"};
+    ASSERT_EQ(convert(dataFile("jfif_unit_cm.jpg"), sizes), c.converts);
+    if (!c.converts) {
+      EXPECT_TRUE(written().empty());
+      continue;
+    }
+    Rgb pcx = readPcx(out() + "sized.pcx");
+    EXPECT_EQ(pcx.width, c.width);
+    EXPECT_EQ(pcx.height, c.height);
+    EXPECT_EQ(littleWord(readFile(out() + "sized.pcx"), 66), static_cast<unsigned>(c.width + c.width % 2));
+    EXPECT_EQ(unlink((out() + "sized.pcx").c_str()), 0);
+  }
+}
+
+TEST_F(OutputFilesTest, aNameWithADotDotPartFailsTheWrite) {
+  // "-o .." is refused; a mask must not reach outside the folder either.
+  mkdir(folder.file("out/sub").c_str(), 0777);
+  for (const char* mask : {"../escaped.%ext%", "sub/../../escaped.%ext%", ".."}) {
+    SCOPED_TRACE(mask);
+    RunResult run = runZorvane({"-d", "-i", dataFile("testorig.jpg"), "-o", out(), std::string("--filename-mask=") + mask});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("[ERROR] Unable to convert the file!"), std::string::npos);
+    EXPECT_EQ(written(), Lines{"sub"});
+    EXPECT_EQ(runShell("ls -A " + shellQuote(folder.path)).lines(), Lines{"out"});
+  }
+  // Dots that are no ".." part are plain names.
+  EXPECT_TRUE(convert(dataFile("testorig.jpg"), {"--filename-mask=sub/..x.%ext%"}));
+  EXPECT_TRUE(exists(out() + "sub/..x.pcx"));
 }
 
 TEST_F(OutputFilesTest, exifOrientationIsAppliedAtLoading) {
@@ -111,10 +176,11 @@ TEST_F(OutputFilesTest, brokenAndHostileFilesFailCleanly) {
       {dataFile("malformed/afl-08-height-65503.jpg"), false},
       {dataFile("malformed/afl-09-width-64544-progressive.jpg"), false},
       {dataFile("malformed/afl-10-nine-components.jpg"), false},
-      {dataFile("malformed/truncated_jpeg.jpg"), false},
       {dataFile("malformed/vips-truncated.jpg"), false},
       // Junk between segments costs nothing of the picture.
       {dataFile("malformed/junk_jpeg_header.jpg"), true},
+      // Its data is whole; only the second byte of its end marker is missing.
+      {dataFile("malformed/truncated_jpeg.jpg"), true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);

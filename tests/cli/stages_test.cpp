@@ -94,4 +94,20 @@ TEST_F(StagesTest, anAbsurdSizeFailsTheFileWithoutWritingIt) {
   EXPECT_EQ(runShell("ls -A " + shellQuote(folder.path)).out, "");
 }
 
+TEST_F(StagesTest, aTurnTheMemoryCannotHoldFailsTheFileBeforeItIsMade) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#endif
+  // 30000 x 10 pixels take little memory; turned by 45 degrees they would
+  // fill 21000 x 21000, more than the 1.5 GB the run may have.
+  std::string wide = folder.file("wide.jpg");
+  ASSERT_EQ(runShell("ppmmake rgb:80/80/80 30000 10 | pnmtojpeg > " + shellQuote(wide)).status, 0);
+  std::string run = "ulimit -v 1500000; " + shellQuote(ZORVANE_BINARY) + " -q -i " + shellQuote(wide) + " -o " +
+                    shellQuote(folder.path) + " --filename-mask=out.%ext%";
+  EXPECT_EQ(runShell(run + " --rotation=45").status, 1);
+  EXPECT_FALSE(exists(folder.file("out.pcx")));
+  EXPECT_EQ(runShell(run + " --rotation=90").status, 0);
+  EXPECT_EQ(decodePcx(folder.file("out.pcx")).height, 30000);
+}
+
 }  // namespace

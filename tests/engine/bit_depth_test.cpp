@@ -76,13 +76,32 @@ TEST_F(BitDepthTest, anUnknownTargetYieldsNoImage) {
 }
 
 TEST(PcxWriter, writesEveryDepthAs24BitPixels) {
+  // Every depth the bit-depth stage may hand over; the 48- and 96-bit forms
+  // hold the 24-bit pixels exactly.
+  const struct Case {
+    const char* depth;
+    FIBITMAP* (*make)(FIBITMAP*);
+  } cases[] = {
+      {"1", [](FIBITMAP* p) { return FreeImage_Threshold(p, 128); }},
+      {"4", FreeImage_ConvertTo4Bits},
+      {"8", [](FIBITMAP* p) { return FreeImage_ColorQuantize(p, FIQ_WUQUANT); }},
+      {"16 (565)", FreeImage_ConvertTo16Bits565},
+      {"16 (555)", FreeImage_ConvertTo16Bits555},
+      {"24", [](FIBITMAP* p) { return FreeImage_Clone(p); }},
+      {"32", FreeImage_ConvertTo32Bits},
+      {"48", FreeImage_ConvertToRGB16},
+      {"96", FreeImage_ConvertToRGBF},
+  };
   TempFolder folder;
-  for (int bpp : {8, 24}) {
-    SCOPED_TRACE(bpp);
-    Image original = picture(bpp, 7, 3);
-    Image expected(FreeImage_ConvertTo24Bits(original.get()));
-    std::string path = folder.file("picture" + std::to_string(bpp) + ".pcx");
-    ASSERT_TRUE(writePcx(std::move(original), path));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.depth);
+    Image pattern = picture(24, 7, 3);
+    Image original(c.make(pattern.get()));
+    ASSERT_TRUE(original);
+    bool bitmap = FreeImage_GetImageType(original.get()) == FIT_BITMAP;
+    Image expected(bitmap ? FreeImage_ConvertTo24Bits(original.get()) : FreeImage_Clone(pattern.get()));
+    std::string path = folder.file(std::string("picture") + c.depth + ".pcx");
+    ASSERT_TRUE(writePcx(std::move(original), path, {}));
     Rgb pcx = decodePcx(path);
     ASSERT_EQ(pcx.width, 7);
     ASSERT_EQ(pcx.height, 3);
@@ -100,10 +119,10 @@ TEST(PcxWriter, writesEveryDepthAs24BitPixels) {
 TEST(PcxWriter, neverTakesOverAFileThatIsThere) {
   TempFolder folder;
   writeFile(folder.file("taken.pcx"), "someone else's");
-  EXPECT_FALSE(writePcx(picture(24), folder.file("taken.pcx")));
+  EXPECT_FALSE(writePcx(picture(24), folder.file("taken.pcx"), {}));
   EXPECT_EQ(readFile(folder.file("taken.pcx")), "someone else's");
-  EXPECT_FALSE(writePcx(picture(24), folder.file("missing/new.pcx")));
-  EXPECT_FALSE(writePcx(nullptr, folder.file("none.pcx")));
+  EXPECT_FALSE(writePcx(picture(24), folder.file("missing/new.pcx"), {}));
+  EXPECT_FALSE(writePcx(nullptr, folder.file("none.pcx"), {}));
   EXPECT_FALSE(exists(folder.file("none.pcx")));
 }
 

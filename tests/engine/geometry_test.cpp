@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/limits.h"
 #include "engine/stages.h"
 #include "settings/settings.h"
 #include "support/pictures.h"
@@ -106,6 +107,22 @@ TEST_F(GeometryTest, aSizeNoMemoryCouldHoldFailsThePicture) {
   EXPECT_FALSE(resized(100, 100, 2000000000, 2000000000));
   settings.imageWidthUnit = settings.imageHeightUnit = 1;
   EXPECT_FALSE(resized(100, 100, 2000000000, 2000000000));
+}
+
+// The memory checks size a turn before FreeImage makes it.
+TEST_F(GeometryTest, theForetoldTurnedSizeHoldsWhatFreeImageMakes) {
+  for (auto [width, height] : {std::pair{200, 100}, {7, 300}, {1, 1}, {320, 41}})
+    for (int angle : {1, 30, 44, 45, 46, 89, 90, 91, 135, 180, 200, 270, 300, 359}) {
+      SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height) + " " + std::to_string(angle));
+      Image turned(FreeImage_Rotate(patternPicture(width, height).get(), angle, nullptr));
+      uint64_t turnedWidth, turnedHeight;
+      turnedSize(width, height, angle, turnedWidth, turnedHeight);
+      uint64_t slack = angle % 90 == 0 ? 0 : 3;
+      EXPECT_GE(turnedWidth, FreeImage_GetWidth(turned.get()));
+      EXPECT_GE(turnedHeight, FreeImage_GetHeight(turned.get()));
+      EXPECT_LE(turnedWidth, FreeImage_GetWidth(turned.get()) + slack);
+      EXPECT_LE(turnedHeight, FreeImage_GetHeight(turned.get()) + slack);
+    }
 }
 
 TEST_F(GeometryTest, bothFlipsEqualAHalfTurn) {

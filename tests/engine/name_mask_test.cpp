@@ -93,4 +93,17 @@ TEST_F(NameMaskTest, temporaryNamesSpellTheDateAndDifferByChance) {
   EXPECT_LT(same, 2);
 }
 
+TEST(NameStaysInFolder, refusesOnlyADotDotPart) {
+  const struct Case {
+    const char* name;
+    bool stays;
+  } cases[] = {{"..", false},        {"../a.pcx", false}, {"a/../b.pcx", false}, {"a/..", false},
+               {"...pcx", true},     {"a..b.pcx", true},  {"a/.../b.pcx", true}, {"./a.pcx", true},
+               {"sub/a.pcx", true},  {"", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(nameStaysInFolder(c.name), c.stays);
+  }
+}
+
 }  // namespace

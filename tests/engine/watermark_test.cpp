@@ -110,6 +110,26 @@ TEST_F(WatermarkTest, aPictureWithoutAlphaIsBlendedOntoOpaqueBlack) {
   EXPECT_EQ(blended.green, blended.blue);
 }
 
+TEST_F(WatermarkTest, aBmpWhoseFourthBytesAreAllZeroIsOpaque) {
+  // The fourth byte of a 32-bit BMP is commonly unused; a picture with some
+  // alpha keeps it.
+  for (BYTE alpha : {0, 200}) {
+    SCOPED_TRACE(static_cast<int>(alpha));
+    Image mark = solidPicture(10, 6, 32, 255, 0, 0);
+    for (int y = 0; y < 6; y++)
+      for (int x = 0; x < 10; x++) FreeImage_GetScanLine(mark.get(), y)[x * 4 + FI_RGBA_ALPHA] = alpha;
+    ASSERT_TRUE(FreeImage_Save(FIF_BMP, mark.get(), folder.file("mark.bmp").c_str(), 0));
+    settings.doWatermark = 2;
+    settings.image = folder.file("mark.bmp");
+    Pixel drawn = pixelAt(marked().get(), 85, 67);
+    if (alpha == 0) {
+      EXPECT_EQ(drawn, red);
+    } else {
+      EXPECT_NEAR(drawn.green, 55, 1);
+    }
+  }
+}
+
 TEST_F(WatermarkTest, aTurnedLayerHasItsSidesSwapped) {
   pictureMark(20, 6);
   settings.imagePosition = 0;
@@ -122,9 +142,13 @@ TEST_F(WatermarkTest, unreadableWatermarkPicturesLeaveThePictureAlone) {
   writeFile(folder.file("broken.png"), readFile(dataFile("watermarks/truncated.png")));
   writeFile(folder.file("huge.png"), readFile(dataFile("watermarks/huge-header.png")));
   writeFile(folder.file("text.png"), "not a picture at all");
+  // 54 bytes whose header claims 20000 x 20000 uncompressed pixels, turned
+  // as well: refused before anything is allocated.
+  writeFile(folder.file("cut.bmp"), readFile(dataFile("watermarks/bmp-header-claims-20000x20000.bmp")));
+  settings.watermarkImageRotation = 30;
   pictureMark(10, 6, 24, "mark.tif", FIF_TIFF);
   for (std::string path : {folder.file("broken.png"), folder.file("huge.png"), folder.file("text.png"),
-                           folder.file("missing.png"), folder.path, folder.file("mark.tif")}) {
+                           folder.file("cut.bmp"), folder.file("missing.png"), folder.path, folder.file("mark.tif")}) {
     SCOPED_TRACE(path);
     settings.image = path;
     EXPECT_TRUE(samePixels(marked().get(), white().get()));
@@ -151,6 +175,8 @@ struct TextWatermarkTest : WatermarkTest {
   }
 };
 
+// The default font list is "Arial,Tahoma,Verdana": every one of them loads,
+// while a name that nothing answers to is refused.
 TEST(WatermarkFont, loadsInstalledFamiliesAndTheirMetricAliases) {
   resetSettings(true);
   const struct Case {
@@ -160,7 +186,8 @@ TEST(WatermarkFont, loadsInstalledFamiliesAndTheirMetricAliases) {
   } cases[] = {
       {"Arial", 14, true},           {"arial", 14, true},  {"Liberation Sans", 9, true},
       {"Times New Roman", 20, true}, {"NoSuchFont", 14, false}, {"", 14, false},
-      {"Arial", 0, false},
+      {"Arial", 0, false},           {"Tahoma", 14, true}, {"verdana", 14, true},
+      {"Zorvane Imaginary Sans", 14, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.family);
@@ -211,12 +238,38 @@ TEST_F(TextWatermarkTest, linesOfSeveralAlignLeftCentreOrRight) {
   }
 }
 
+TEST_F(TextWatermarkTest, overhangingGlyphsAreNotClippedWithoutPadding) {
+  settings.fontStyle = 2;
+  settings.fontSize = 40;
+  ASSERT_TRUE(loadWatermarkFont());
+  for (const char* text : {"fjf", "Jiffy%eol%fig"}) {
+    SCOPED_TRACE(text);
+    settings.textPadding = 12;
+    Box padded = boxOf(layerOf(text).get(), red);
+    settings.textPadding = 0;
+    Image tight = layerOf(text);
+    Box ink = boxOf(tight.get(), red);
+    EXPECT_EQ(ink.width, padded.width);
+    EXPECT_EQ(ink.height, padded.height);
+    // The box still holds all of the ink.
+    Box box = boxOf(tight.get(), blue);
+    EXPECT_GE(ink.x, 0);
+    EXPECT_LE(ink.x + ink.width, box.x + box.width);
+  }
+}
+
 TEST_F(TextWatermarkTest, aQuarterTurnSwapsTheSidesOfTheLayer) {
   Box upright = boxOf(layerOf("Turn me").get(), blue);
   settings.textRotation = 90;
   Box turned = boxOf(layerOf("Turn me").get(), blue);
   EXPECT_EQ(turned.width, upright.height);
   EXPECT_EQ(turned.height, upright.width);
+}
+
+TEST_F(TextWatermarkTest, bytesThatAreNotUtf8AreReadAsLatin1) {
+  Image latin1 = layerOf("Caf\xE9 \xC0 la cr\xE8me");
+  EXPECT_TRUE(samePixels(latin1.get(), layerOf("Caf\u00E9 \u00C0 la cr\u00E8me").get()));
+  EXPECT_FALSE(samePixels(latin1.get(), layerOf("Cafe A la creme").get()));
 }
 
 TEST_F(TextWatermarkTest, placeholdersTakeTheJobsValues) {

@@ -80,6 +80,8 @@ TEST(Colours, hexTextsReadPairByPair) {
   } cases[] = {
       {"ff8000", {255, 128, 0}}, {"FF8000", {255, 128, 0}}, {"FF800", {0, 0, 0}},
       {"", {0, 0, 0}},           {"G01G00", {0, 1, 0}},    {"0080FF", {0, 128, 255}},
+      // Characters count, not bytes.
+      {"FF00\u00E90", {255, 0, 0}}, {"\u00E91234", {0, 0, 0}}, {"\u00E9\u00E9\u00E9", {0, 0, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

@@ -125,3 +125,37 @@ Rgb decodeWith(const std::string& command, const std::string& path) {
 Rgb decodePcx(const std::string& path) { return decodeWith("pcxtoppm", path); }
 
 Rgb decodeJpeg(const std::string& path) { return decodeWith("djpeg -dct int -pnm", path); }
+
+unsigned littleWord(const std::string& bytes, size_t at) {
+  return static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8;
+}
+
+Rgb readPcx(const std::string& path) {
+  std::string file = readFile(path);
+  if (file.size() < 128 || file[0] != 10 || file[2] != 1 || file[3] != 8 || file[65] != 3) return {};
+  Rgb picture;
+  picture.width = static_cast<int>(littleWord(file, 8) - littleWord(file, 4)) + 1;
+  picture.height = static_cast<int>(littleWord(file, 10) - littleWord(file, 6)) + 1;
+  size_t bytesPerLine = littleWord(file, 66);
+  if (picture.width <= 0 || picture.height <= 0 || bytesPerLine < static_cast<size_t>(picture.width)) return {};
+  // The planes of every row one after the other, runs decoded as they come.
+  std::vector<uint8_t> planes(bytesPerLine * 3 * picture.height);
+  size_t at = 128, filled = 0;
+  while (filled < planes.size() && at < file.size()) {
+    uint8_t byte = static_cast<uint8_t>(file[at++]);
+    size_t count = 1;
+    if ((byte & 0xC0) == 0xC0) {
+      if (at == file.size()) return {};
+      count = byte & 0x3F;
+      byte = static_cast<uint8_t>(file[at++]);
+    }
+    for (; count > 0 && filled < planes.size(); count--) planes[filled++] = byte;
+  }
+  if (filled < planes.size()) return {};
+  picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height * 3);
+  for (int y = 0; y < picture.height; y++)
+    for (int x = 0; x < picture.width; x++)
+      for (int c = 0; c < 3; c++)
+        picture.pixels[(static_cast<size_t>(y) * picture.width + x) * 3 + c] = planes[(y * 3 + c) * bytesPerLine + x];
+  return picture;
+}

@@ -55,6 +55,14 @@ void expectSamePixels(const Rgb& actual, const Rgb& expected);
 // Decodes a PCX file with netpbm's pcxtoppm; empty on failure.
 Rgb decodePcx(const std::string& path);
 
+// Decodes a 24-bit PCX file (three run-length encoded 8-bit planes) with
+// the tests' own reader, which takes the window fields as unsigned: for
+// pictures wider or taller than pcxtoppm accepts. Empty on failure.
+Rgb readPcx(const std::string& path);
+
+// The little-endian 16-bit word at `at` of a file's bytes (PCX header fields).
+unsigned littleWord(const std::string& bytes, size_t at);
+
 // Decodes a JPEG file with libjpeg's djpeg (accurate integer DCT, fancy
 // upsampling), the reference for what the converter must write.
 Rgb decodeJpeg(const std::string& path);

@@ -1,0 +1,3 @@
+#include "themes/picture_slots.h"
+
+PictureSlots pictureSlots;
