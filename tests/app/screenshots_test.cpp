@@ -3,6 +3,7 @@
 //   ZORVANE_SCREENSHOTS=$PWD/docs build/tests/app_tests --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
 #include <wx/dialog.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/textctrl.h>
 
 #include "app/commands.h"
@@ -14,9 +15,12 @@ namespace {
 // Saves the screen area of a top-level window with its frame, cut from a
 // picture of the whole display (ImageMagick's import and convert).
 void shoot(wxWindow* window, const std::string& name) {
-  // A frame's client area lies below its menu bar and toolbar; a dialog's is all of it.
-  wxRect area = dynamic_cast<wxFrame*>(window) ? window->GetScreenRect()
-                                               : wxRect(window->ClientToScreen(wxPoint(0, 0)), window->GetClientSize());
+  // The inner area below the title bar: for a frame from its menu bar down,
+  // for a dialog its client area; then the window manager's frame around it.
+  wxFrame* frame = dynamic_cast<wxFrame*>(window);
+  wxRect area = frame ? wxRect(frame->GetMenuBar()->GetScreenPosition(),
+                               wxSize(frame->GetClientSize().x, innerHeight() + frame->GetMenuBar()->GetSize().y))
+                      : wxRect(window->ClientToScreen(wxPoint(0, 0)), window->GetClientSize());
   area.x -= 4;
   area.width += 8;
   area.y -= 26;
