@@ -1,5 +1,6 @@
 // Start-up: the command line has the first look at the parameters; without
-// an input file among them the desktop application would take over.
+// an input file among them the desktop application takes over, as a program
+// of its own, so that console runs never load the window toolkit.
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "platform/install_layout.h"
 #include "i18n/language_table.h"
 #include "platform/console.h"
 #include "platform/exit_signals.h"
@@ -38,8 +40,9 @@ int main(int argc, char** argv) {
   installExitCleanup();
   int status = runGuarded(argc, argv);
   if (status == startDesktop) {
-    fprintf(stderr, "zorvane: no input file given, and this build has no desktop application.\n"
-                    "Try 'zorvane --help'.\n");
+    std::string reason;
+    startDesktopProgram(argv, reason);
+    fprintf(stderr, "zorvane: cannot start the desktop application: %s\n", reason.c_str());
     status = exitFailure;
   }
   // Lines that never reached standard output (a full disk, a closed pipe)

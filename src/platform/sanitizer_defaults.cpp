@@ -12,6 +12,11 @@ const char* __ubsan_default_options() { return "print_stacktrace=1:exitcode=86";
 // FcFini, which a process that may draw text until its end never calls.
 // Tests read the program's standard error too: no table of the suppressions
 // used at exit.
-const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+// The window toolkit (wxWidgets over GTK, GLib and X) likewise keeps its
+// type registry, theme and display tables for the life of the process.
+const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\nleak:libwx_\nleak:libgtk-3.so\nleak:libgdk-3.so\nleak:libglib-2.0.so\n"
+         "leak:libgobject-2.0.so\nleak:libgio-2.0.so\nleak:libX11.so\nleak:libpango\nleak:libcairo\nleak:libdbus-1.so\n";
+}
 const char* __lsan_default_options() { return "print_suppressions=0"; }
 }

@@ -128,6 +128,20 @@ std::string firstCharacters(const std::string& text, size_t count) {
   return text.substr(0, end);
 }
 
+std::string lastCharacters(const std::string& text, size_t count) {
+  size_t length = characterCount(text);
+  if (count >= length) return text;
+  size_t begin = 0;
+  for (size_t n = 0; n < length - count; n++) nextCharacter(text, begin);
+  return text.substr(begin);
+}
+
+size_t characterCount(const std::string& text) {
+  size_t count = 0;
+  for (size_t i = 0; i < text.size(); count++) nextCharacter(text, i);
+  return count;
+}
+
 std::string trimmed(const std::string& text, const char* characters) {
   size_t first = text.find_first_not_of(characters);
   if (first == std::string::npos) return "";

@@ -12,8 +12,11 @@ bool equalsIgnoringCase(const std::string& a, const std::string& b);
 std::string toUpperText(const std::string& text);
 std::string toLowerText(const std::string& text);
 
-// The first `count` characters of a UTF-8 text (all of it when shorter).
+// The first or last `count` characters of a UTF-8 text (all of it when
+// shorter), and its number of characters; a malformed byte counts as one.
 std::string firstCharacters(const std::string& text, size_t count);
+std::string lastCharacters(const std::string& text, size_t count);
+size_t characterCount(const std::string& text);
 
 // Strict UTF-8: no overlong forms, no surrogates (U+D800 to U+DFFF), nothing
 // above U+10FFFF, no lead bytes C0, C1 or F5 to FF, no cut sequences.

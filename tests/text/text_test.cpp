@@ -10,6 +10,16 @@ TEST(Text, firstCharactersCountsCharactersNotBytes) {
   EXPECT_EQ(firstCharacters("abc", 0), "");
 }
 
+TEST(Text, lastCharactersAndTheCountTakeCharactersNotBytes) {
+  EXPECT_EQ(lastCharacters("photo.äöü", 4), ".äöü");
+  EXPECT_EQ(lastCharacters("tif", 12), "tif");
+  EXPECT_EQ(lastCharacters("abc", 0), "");
+  EXPECT_EQ(lastCharacters("z\xFF\xFE", 2), "\xFF\xFE");
+  EXPECT_EQ(characterCount("äöü€"), 4u);
+  EXPECT_EQ(characterCount("a\xFF" "b"), 3u);
+  EXPECT_EQ(characterCount(""), 0u);
+}
+
 TEST(Text, listEntriesAreTrimmedAndNeverEmpty) {
   EXPECT_EQ(listEntries(" Arial ,\tTahoma,, ,Verdana", ','), (std::vector<std::string>{"Arial", "Tahoma", "Verdana"}));
   EXPECT_TRUE(listEntries("", ',').empty());
