@@ -2,7 +2,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/channels.h"
 #include "engine/limits.h"
 #include "engine/stages.h"
 #include "settings/settings.h"
@@ -32,16 +31,6 @@ int64_t targetSide(int32_t value, int8_t unit, int side) {
   if (unit == 0) return value;
   if (unit == 1) return static_cast<int64_t>(std::nearbyint(value / 100.0 * side));
   return 0;
-}
-
-// FreeImage resamples each channel on its own with the same weights, so a
-// 24-bit picture is resized channel by channel on the usable cores.
-Image rescaled(Image image, int width, int height, FREE_IMAGE_FILTER filter) {
-  unsigned threads = channelThreads(image.get());
-  if (threads < 2) return Image(FreeImage_Rescale(image.get(), width, height, filter));
-  return eachChannel(std::move(image), threads, [&](FIBITMAP* channel, FREE_IMAGE_COLOR_CHANNEL) {
-    return FreeImage_Rescale(channel, width, height, filter);
-  });
 }
 
 }  // namespace
@@ -93,8 +82,8 @@ Image resizeStage(Image image, int width, int height) {
   if (targetWidth <= 0 || targetHeight <= 0 || targetWidth > INT32_MAX || targetHeight > INT32_MAX ||
       !pictureFitsMemory(static_cast<uint64_t>(targetWidth), static_cast<uint64_t>(targetHeight)))
     return nullptr;
-  return rescaled(std::move(image), static_cast<int>(targetWidth), static_cast<int>(targetHeight),
-                  resizeFilter(settings.imageResizeAlgorithm));
+  return Image(FreeImage_Rescale(image.get(), static_cast<int>(targetWidth), static_cast<int>(targetHeight),
+                                 resizeFilter(settings.imageResizeAlgorithm)));
 }
 
 void flipStage(FIBITMAP* image) {

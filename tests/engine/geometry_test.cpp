@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/loader.h"
 #include "engine/stages.h"
 #include "settings/settings.h"
 #include "support/pictures.h"
-#include "support/support.h"
 
 namespace {
 
@@ -121,45 +119,6 @@ TEST_F(GeometryTest, bothFlipsEqualAHalfTurn) {
   flipStage(twice.get());
   flipStage(twice.get());
   EXPECT_TRUE(samePixels(twice.get(), patternPicture(31, 17).get()));
-}
-
-// The stages may spread a picture's channels over the cores; what they give
-// must be the bytes of one FreeImage call on the whole picture.
-TEST_F(GeometryTest, rotationGivesTheBytesOfOneWholePictureCall) {
-  settings.imageRotationBackColor = "ff8000";
-  RGBQUAD background = {0x00, 0x80, 0xff, 0};
-  Image colour = loadJpeg(dataFile("testorig.jpg")), grey = loadJpeg(dataFile("testimggray.jpg"));  // 227 x 149
-  ASSERT_TRUE(colour && grey);
-  ASSERT_EQ(FreeImage_GetBPP(grey.get()), 8u);
-  for (FIBITMAP* picture : {colour.get(), grey.get()})
-    for (int type : {0, 1})
-      for (int angle : {90, 180, 270, 1, 30, 45, 100, 135, 225, 300, 359}) {
-        SCOPED_TRACE(testing::Message() << FreeImage_GetBPP(picture) << " bits, type " << type << ", " << angle);
-        Image whole(FreeImage_ConvertTo24Bits(picture));
-        double width = FreeImage_GetWidth(picture), height = FreeImage_GetHeight(picture);
-        Image expected(type == 0 ? FreeImage_Rotate(whole.get(), angle, &background)
-                                 : FreeImage_RotateEx(whole.get(), angle, 0, 0, width / 2, height / 2, FALSE));
-        EXPECT_TRUE(samePixels(rotated(Image(FreeImage_Clone(picture)), angle, type).get(), expected.get()));
-      }
-}
-
-TEST_F(GeometryTest, resizeGivesTheBytesOfOneWholePictureCall) {
-  Image colour = loadJpeg(dataFile("testorig.jpg")), grey = loadJpeg(dataFile("testimggray.jpg"));
-  ASSERT_TRUE(colour && grey);
-  const FREE_IMAGE_FILTER filters[] = {FILTER_BOX,      FILTER_BILINEAR,   FILTER_BSPLINE,
-                                       FILTER_BICUBIC,  FILTER_CATMULLROM, FILTER_LANCZOS3};
-  settings.doImageResize = 1;
-  for (FIBITMAP* picture : {colour.get(), grey.get()})
-    for (int algorithm = 0; algorithm < 6; algorithm++)
-      for (int32_t side : {75, 301}) {
-        SCOPED_TRACE(testing::Message() << FreeImage_GetBPP(picture) << " bits, algorithm " << algorithm << ", " << side);
-        settings.imageResizeAlgorithm = static_cast<int8_t>(algorithm);
-        settings.imageWidth = side;
-        settings.imageHeight = side * 2 / 3;
-        Image expected(FreeImage_Rescale(picture, side, side * 2 / 3, filters[algorithm]));
-        Image result = resizeStage(Image(FreeImage_Clone(picture)), 227, 149);
-        EXPECT_TRUE(samePixels(result.get(), expected.get()));
-      }
 }
 
 }  // namespace
