@@ -13,7 +13,8 @@
 namespace {
 
 TEST(DebianPackage, installsIntoAScratchRootRunsAndIsRemovedWithoutLeftovers) {
-  if (runShell("command -v dpkg-deb && command -v dpkg-shlibdeps").status != 0) GTEST_SKIP() << "no dpkg-deb";
+  if (runShell("command -v dpkg-deb && command -v dpkg-shlibdeps && command -v file").status != 0)
+    GTEST_SKIP() << "no dpkg-deb, dpkg-shlibdeps or file";
   RunResult found = runShell("ls " + std::string(PACKAGE_FOLDER) + "zorvane_*.deb");
   ASSERT_EQ(found.lines().size(), 1u) << found.out;
   std::string deb = shellQuote(found.lines()[0]);

@@ -1,10 +1,12 @@
 # Builds the Debian package into a folder of its own, as cpack -G DEB in the
-# build folder does; says "skipped" without the Debian package tools.
+# build folder does; says "skipped" without the Debian package tools (the
+# dependencies are found with dpkg-shlibdeps, the programs told by file).
 #   -DCPACK=the cpack program  -DBUILD=the build folder  -DOUT=the package folder (emptied first)
 find_program(DPKG_DEB dpkg-deb)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(NOT DPKG_DEB OR NOT DPKG_SHLIBDEPS)
-  message("skipped: dpkg-deb or dpkg-shlibdeps is not installed")
+find_program(FILE file)
+if(NOT DPKG_DEB OR NOT DPKG_SHLIBDEPS OR NOT FILE)
+  message("skipped: dpkg-deb, dpkg-shlibdeps or file is not installed")
   return()
 endif()
 file(REMOVE_RECURSE ${OUT})
