@@ -16,6 +16,8 @@ add_custom_command(OUTPUT ${MANUAL_WORK}/logo.png
   COMMAND ${CMAKE_COMMAND} -E copy ${ART_BUILD}/application/48/zorvane.png ${MANUAL_WORK}/logo.png
   DEPENDS ${ART_BUILD}/application/48/zorvane.png VERBATIM)
 
+# The list makes the build steps, so a changed list configures anew.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MANUAL_SOURCE}/pictures.txt)
 file(STRINGS ${MANUAL_SOURCE}/pictures.txt picture_lines)
 set(MANUAL_PICTURES "")
 foreach(line IN LISTS picture_lines)

@@ -6,16 +6,17 @@
 // and the sample photo in PREFIX/share/zorvane/ and the user manual in
 // PREFIX/share/doc/zorvane/. The prefix is found from the running program's
 // own place, so a moved installation still finds its pieces. In a build
-// folder, which has no such layout, everything lies beside the programs.
+// folder, which has no such layout, everything lies beside the programs
+// (the manual in doc/).
 #pragma once
 #include <string>
 
-// Each of these folders ends with "/".
-// zorvane-desktop and zorvane-layers.so.
+// The folders, each ending with "/": of the programs and modules loaded on
+// demand (zorvane-desktop, zorvane-layers.so); of the data (gfx/ with the
+// theme packs, samples/ with the sample photo); of the user manual and its
+// pictures.
 std::string moduleFolder();
-// gfx/ with the theme packs, samples/ with the sample photo.
 std::string dataFolder();
-// The user manual and its pictures.
 std::string documentFolder();
 
 // The desktop application, a program of its own beside the console one, so
