@@ -9,8 +9,9 @@ mode=${1:-sample}
 
 build_packages=(g++ cmake make pkg-config libfreeimage-dev libdevil-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
                 libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
-                libarchive-dev librsvg2-bin libwxgtk3.2-dev libgtk-3-dev)
-test_packages=(googletest libgtest-dev netpbm libjpeg-turbo-progs locales xvfb xauth openbox)
+                libarchive-dev librsvg2-bin libwxgtk3.2-dev libgtk-3-dev netpbm)
+test_packages=(googletest libgtest-dev libjpeg-turbo-progs locales xvfb xauth openbox libx11-dev
+               desktop-file-utils appstream man-db groff-base dpkg-dev file)
 
 case "$mode" in
   sample) packages=("${build_packages[@]}") ;;

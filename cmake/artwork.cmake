@@ -81,6 +81,19 @@ add_custom_command(OUTPUT ${HANDDRAWN_PACK}
   WORKING_DIRECTORY ${HANDDRAWN_BUILD}
   DEPENDS ${HANDDRAWN_OUTPUTS} VERBATIM)
 add_custom_target(theme_packs ALL DEPENDS ${HANDDRAWN_PACK})
-# Where the packs go once installed is settled with the install layout; they
-# sit in gfx/ beside the program.
-install(FILES ${HANDDRAWN_PACK} DESTINATION gfx)
+
+# The application's icon for the desktop at every size the icon theme asks
+# for (16 pixels from a drawing of its own on the pixel grid); the drawing
+# itself is the scalable one.
+set(APP_ICON ${ART_SOURCE}/application/zorvane.svg)
+set(APP_ICON_SIZES 16 24 32 48 64 128 256)
+set(APP_ICON_OUTPUTS "")
+foreach(size IN LISTS APP_ICON_SIZES)
+  set(drawing ${APP_ICON})
+  if(size EQUAL 16)
+    set(drawing ${ART_SOURCE}/application/zorvane-16.svg)
+  endif()
+  render_svg(${drawing} ${ART_BUILD}/application/${size}/zorvane.png ${size})
+  list(APPEND APP_ICON_OUTPUTS ${ART_BUILD}/application/${size}/zorvane.png)
+endforeach()
+add_custom_target(application_icons ALL DEPENDS ${APP_ICON_OUTPUTS})

@@ -1,5 +1,6 @@
 #include "app/desktop_app.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -17,6 +18,7 @@
 #include "batch/job_state.h"
 #include "formats/catalogue.h"
 #include "i18n/language_table.h"
+#include "platform/files.h"
 #include "platform/instance_lock.h"
 #include "settings/configuration.h"
 #include "settings/settings.h"
@@ -80,7 +82,18 @@ wxFrame* openDesktop(bool scheduledCheck) {
   return frame;
 }
 
-int runDesktopApplication(int, char**) {
+void acceptStartFile(const std::vector<std::string>& parameters) {
+  if (parameters.size() != 1 || parameters[0].empty() || parameters[0][0] == '-') return;
+  std::string path = parameters[0];
+  if (!isRegularFile(path)) return;
+  // A dropped file comes with its whole path; a typed one is taken from the
+  // current folder.
+  char folder[PATH_MAX];
+  if (path[0] != '/' && getcwd(folder, sizeof folder)) path = std::string(folder) + "/" + path;
+  acceptFileIntoWindow(path);
+}
+
+int runDesktopApplication(int argc, char** argv) {
   // A second copy ends at once and silently; console runs never ask.
   if (!takeInstanceLock(titleText())) return 0;
   if (!startToolkit()) {
@@ -88,6 +101,7 @@ int runDesktopApplication(int, char**) {
     return 1;
   }
   openDesktop(true);
+  acceptStartFile(std::vector<std::string>(argv + 1, argv + argc));
   wxTheApp->OnRun();
   wxEntryCleanup();
   return 0;

@@ -2,6 +2,8 @@
 // guard, the window toolkit, the configuration, the texts and pictures, the
 // main window, the scheduled update check and the event loop.
 #pragma once
+#include <string>
+#include <vector>
 
 class wxFrame;
 
@@ -18,3 +20,9 @@ int runDesktopApplication(int argc, char** argv);
 // configuration, texts, pictures and the main window, which is shown and
 // saves the configuration when it closes. Returns the main window.
 wxFrame* openDesktop(bool scheduledCheck);
+
+// "Open With" from a file manager: a single parameter (the program's
+// parameters without its name) that names an existing file and is no option
+// becomes the input file, as a file dropped on the main window does. Any
+// other parameter list changes nothing.
+void acceptStartFile(const std::vector<std::string>& parameters);

@@ -68,6 +68,8 @@ const ChoiceList* choicesOf(const LongOption& option) {
   return option.keywords;
 }
 
+}  // namespace
+
 std::vector<std::string> keywordsOf(const LongOption& option) {
   std::vector<std::string> words;
   if (option.kind != OptionKind::Key) return words;
@@ -97,19 +99,19 @@ std::string valueName(const LongOption& option) {
   return "";
 }
 
-std::string join(const std::vector<std::string>& words, const std::string& separator) {
-  std::string out;
-  for (const std::string& word : words) out += (out.empty() ? "" : separator) + word;
-  return out;
-}
-
-// The field's value after the command line's reset, as the settings report shows it.
 std::string defaultShown(const SettingField& row) {
   if (row.kind == FieldKind::Date) return "the current date and time";
   FieldRef field = row.field;
   if (field.text) return "\"" + fieldText(field) + "\"";
   if (field.real) return fixedText(settings.*field.real, 2);
-  if (row.editing.choices) return keywordText(*row.editing.choices, fieldNumber(field));
+  if (const ChoiceList* list = row.editing.choices) {
+    int32_t number = fieldNumber(field);
+    std::string word = keywordText(*list, number);
+    if (!word.empty()) return word;
+    // A list that only the preferences window shows has labels, not keywords.
+    for (const Choice& choice : list->items)
+      if (choice.value == number && choice.label) return lookupText("Preferences", choice.label);
+  }
   return decimal(fieldNumber(field));
 }
 
@@ -118,23 +120,32 @@ std::string labelOf(const SettingField& row) {
   return trimmed(lookupText("Preferences", row.editing.label), " :");
 }
 
+std::string rangeText(const SettingField& row) {
+  const FieldEditing& editing = row.editing;
+  std::string text;
+  if (editing.maximum > editing.minimum) {
+    if (editing.scale > 1)
+      text = "From " + fixedText(static_cast<double>(editing.minimum) / editing.scale, 2) + " to " +
+             fixedText(static_cast<double>(editing.maximum) / editing.scale, 2) + ".";
+    else
+      text = "From " + decimal(editing.minimum) + " to " + decimal(editing.maximum) + ".";
+  }
+  if (editing.unit) text += (text.empty() ? "In " : " In ") + lookupText("Preferences", editing.unit) + ".";
+  return text;
+}
+
+namespace {
+
 std::string describe(const LongOption& option) {
   const SettingField* row = settingFieldOf(option.field);
   std::string text = helpTextOf(option.name);
   if (!text.empty()) text += ". ";
   if (!row) return text;
   text += std::string(row->group) + ": " + labelOf(*row) + " (setting \"" + row->key + "\").";
-  const FieldEditing& editing = row->editing;
-  if (editing.maximum > editing.minimum) {
-    if (editing.scale > 1)
-      text += " From " + fixedText(static_cast<double>(editing.minimum) / editing.scale, 2) + " to " +
-              fixedText(static_cast<double>(editing.maximum) / editing.scale, 2) + ".";
-    else
-      text += " From " + decimal(editing.minimum) + " to " + decimal(editing.maximum) + ".";
-  }
-  if (editing.unit) text += " In " + lookupText("Preferences", editing.unit) + ".";
+  std::string range = rangeText(*row);
+  if (!range.empty()) text += " " + range;
   std::vector<std::string> words = keywordsOf(option);
-  if (!words.empty()) text += " WORD is one of: " + join(words, ", ") + "; any other word gives the first.";
+  if (!words.empty()) text += " WORD is one of: " + joinText(words, ", ") + "; any other word gives the first.";
   if (option.kind == OptionKind::Switch)
     text += " Sets it to " + decimal(option.value) + "; a value after \"=\" is ignored.";
   else
@@ -222,7 +233,12 @@ std::string manualPage() {
   line(".BR \\-o ,");
   line("the output folder is the input path's folder; when the input path has no folder, and for a relative");
   line(".B \\-o");
-  line("folder, the folder is taken inside the folder of the program itself, not the current folder.");
+  line("folder, the folder is taken inside the folder of the program itself, not the current folder, and");
+  line("must exist there. Installed, the program's folder is the bin folder of its installation (such as");
+  line(".IR /usr/bin ),");
+  line("where the permissions normally refuse the writing: give an absolute");
+  line(".B \\-o");
+  line("folder there.");
   line(".SH EXIT STATUS");
   line(".TP");
   line(".B 0");
@@ -237,6 +253,23 @@ std::string manualPage() {
   line(".TP");
   line(".I $XDG_CONFIG_HOME/Lumavex/zorvane/config.ini");
   line("The desktop application's settings (~/.config when XDG_CONFIG_HOME is not set). The console never uses it.");
+  line(".PP");
+  line("Below the installation's prefix (the folder above the one holding");
+  line(".BR zorvane ,");
+  line("such as");
+  line(".IR /usr ):");
+  line(".TP");
+  line(".I lib/zorvane/");
+  line("The desktop application zorvane\\-desktop and the drawing module zorvane\\-layers.so.");
+  line(".TP");
+  line(".I share/zorvane/gfx/");
+  line("The theme packs of the desktop application.");
+  line(".TP");
+  line(".I share/zorvane/samples/landscape.jpg");
+  line("A sample photo.");
+  line(".TP");
+  line(".I share/doc/zorvane/manual.html");
+  line("The user manual: every setting with its option and its default, and pictures of what the stages do.");
   line(".SH EXAMPLES");
   line(".EX");
   line("zorvane \\-i /photos/holiday.jpg \\-o /tmp/converted");
@@ -263,9 +296,9 @@ std::string bashCompletion() {
     std::string name = lowerName(option);
     names.push_back(option.kind == OptionKind::Switch ? name : name + "=");
     std::vector<std::string> words = keywordsOf(option);
-    if (!words.empty()) cases += "      " + name + ") words=\"" + join(words, " ") + "\" ;;\n";
+    if (!words.empty()) cases += "      " + name + ") words=\"" + joinText(words, " ") + "\" ;;\n";
   }
-  std::string conversions = join(outputExtensionList(), " ");
+  std::string conversions = joinText(outputExtensionList(), " ");
   return "# bash completion for zorvane, made from its own option table\n"
          "_zorvane() {\n"
          "  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]} option=\"\" value words\n"
@@ -294,7 +327,7 @@ std::string bashCompletion() {
          "    -c|-C) COMPREPLY=($(compgen -W \"" + conversions + "\" -- \"$cur\")); return ;;\n"
          "  esac\n"
          "  if [[ $cur == -* ]]; then\n"
-         "    COMPREPLY=($(compgen -W \"" + join(names, " ") + "\" -- \"$cur\"))\n"
+         "    COMPREPLY=($(compgen -W \"" + joinText(names, " ") + "\" -- \"$cur\"))\n"
          "    if [[ ${COMPREPLY[0]} == *= ]]; then compopt -o nospace 2>/dev/null || true; fi\n"
          "  else\n"
          "    COMPREPLY=($(compgen -f -- \"$cur\"))\n"
@@ -308,7 +341,7 @@ std::string zshCompletion() {
   out += "  '(-i --input)'{-i,--input=}'[set input file]:file:_files' \\\n";
   out += "  '(-o --output)'{-o,--output=}'[set output folder]:folder:_files -/' \\\n";
   out += "  '(-c --conversion)'{-c,--conversion=}'[set output extension]:extension:(" +
-         join(outputExtensionList(), " ") + ")' \\\n";
+         joinText(outputExtensionList(), " ") + ")' \\\n";
   out += "  {-d,--debug}'[print debug information]' {-q,--quiet}'[print no status messages]' \\\n";
   out += "  {-p,--pause}'[pause at exit]' {-h,--help}'[display the help]' {-v,--version}'[display the version]' \\\n";
   for (const LongOption& option : longOptions()) {
@@ -319,7 +352,7 @@ std::string zshCompletion() {
     }
     std::string action = ":value: ";
     std::vector<std::string> words = keywordsOf(option);
-    if (!words.empty()) action = ":word:(" + join(words, " ") + ")";
+    if (!words.empty()) action = ":word:(" + joinText(words, " ") + ")";
     else if (valueName(option) == "FILE") action = ":file:_files";
     out += "  '" + name + "=-" + action + "' \\\n";
   }

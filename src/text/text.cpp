@@ -160,6 +160,12 @@ std::vector<std::string> splitText(const std::string& text, char separator) {
   }
 }
 
+std::string joinText(const std::vector<std::string>& parts, const std::string& separator) {
+  std::string text;
+  for (size_t i = 0; i < parts.size(); i++) text += (i ? separator : "") + parts[i];
+  return text;
+}
+
 std::vector<std::string> listEntries(const std::string& text, char separator) {
   std::vector<std::string> entries;
   for (const std::string& part : splitText(text, separator)) {

@@ -34,6 +34,9 @@ std::string trimmed(const std::string& text, const char* characters = " \t");
 
 std::vector<std::string> splitText(const std::string& text, char separator);
 
+// The parts one after the other with the separator between them.
+std::string joinText(const std::vector<std::string>& parts, const std::string& separator);
+
 // The entries of a list setting ("Arial, Tahoma"): split at the separator,
 // each trimmed, empty ones left out.
 std::vector<std::string> listEntries(const std::string& text, char separator);

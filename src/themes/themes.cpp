@@ -6,6 +6,7 @@
 #include <strings.h>
 
 #include "platform/files.h"
+#include "platform/install_layout.h"
 #include "settings/settings.h"
 #include "themes/png_picture.h"
 #include "themes/theme_config.h"
@@ -38,7 +39,7 @@ void wantSet(std::map<std::string, std::vector<Slot>>& wanted, const std::string
 
 }  // namespace
 
-std::string themeFolder() { return programFolder() + "gfx/"; }
+std::string themeFolder() { return dataFolder() + "gfx/"; }
 
 void listThemes(const std::string& folder) {
   installedThemes.clear();

@@ -1,4 +1,4 @@
-// Interface themes: the theme packs installed beside the program, their
+// Interface themes: the theme packs installed with the program, their
 // display names, and loading a pack's pictures into the picture slots.
 // A pack is "<theme folder><name>.zip" holding PNG pictures and a
 // `theme.cfg` that maps every slot to one of them.
@@ -8,7 +8,7 @@
 
 #include "themes/picture_slots.h"
 
-// Where the packs live: the program's own folder + "gfx/".
+// Where the packs live: the installation's data folder + "gfx/".
 std::string themeFolder();
 
 struct InstalledTheme {
